@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, and runs every test; then the core tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up the machine, builds, and runs every test (screen tests inside a
+# virtual X server with Mesa's software renderer); then the core tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 
 "$root/scripts/build.sh" "$root/build"
-ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)"
+export LIBGL_ALWAYS_SOFTWARE=1 ALSOFT_DRIVERS=null
+run_ctest=(ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)")
+if command -v xvfb-run >/dev/null 2>&1; then
+  xvfb-run -a -s "-screen 0 1280x1024x24" "${run_ctest[@]}"
+else
+  "${run_ctest[@]}"
+fi
 
 "$root/scripts/build.sh" "$root/build-sanitize" -DZEL_SANITIZE=ON -DZEL_BUILD_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
