@@ -3,7 +3,11 @@
 # when everything is already there: only missing packages go to apt.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+  # the 3D match view: Qt 6 windows and OpenGL contexts, .x meshes through
+  # assimp, Mesa's software renderer and a virtual X server for the screen tests
+  qt6-base-dev libassimp-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0
+  xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do
