@@ -14,15 +14,32 @@ class ErrorLog;
 // close sequence. The host (the Qt window, zel-sim, a test) owns the clock:
 // it calls RunTimerTick while Win.RunTimerOn is set and PauseTick one second
 // after Win.PauseOn was switched on, between frames, never re-entrantly.
+// A tick whose timer is off does nothing, as a disabled timer never fires.
+//
+// Life of a window:
+//   OnLoad(title);
+//   if (Init()) { while (GameRunning == -1) { events, ticks, keys, frame } }
+//   Close();   // harmless when Init already closed the window
+// When Init returns false it has already run the close sequence.
+//
+// Name labels: the port only attaches and detaches them. The kernel keeps
+// NamesDetached: a show clears it, and a hide while the labels are already
+// detached by F3 is not passed on.
+//
+// Replay mode: each turn start reads one step record and plays the strike it
+// holds exactly as the live strike was made. The camera keys, F3 and Esc act
+// during a replay; the strike keys (space, the arrows, F2) do not.
 class MatchKernel {
 public:
     MatchKernel(MatchState& s, MatchPort& port, const ErrorLog& log);
 
     // Window load: caption "<title>: загрузка...", Busy cleared.
     void OnLoad(const std::string& appTitle);
-    // Starts a match. Returns true when the display loop should run; false
-    // when the 3D start-up failed or the user declined to go on without a
-    // replay file. `replayPath` is where a live match records ("zel.sav").
+    // Starts a match. Returns true when the display loop should run (while
+    // GameRunning is -1; a replay that holds no step ends it at once). Returns
+    // false, after running Close, when the 3D start-up failed or the user
+    // declined to go on without a replay file. `replayPath` is where a live
+    // individual match records ("zel.sav").
     bool Init(const std::string& replayPath = "zel.sav");
 
     void RunTimerTick();
@@ -36,7 +53,7 @@ public:
     void UpdateControl();
 
     // Close sequence: stop, shut the scene, finish or drop the replay file,
-    // open the next window.
+    // open the next window. Runs once per Init; later calls do nothing.
     void Close();
 
     // Playback: the replay file to read steps from (opened by the caller).
@@ -48,6 +65,27 @@ public:
     bool ReplayExhausted() const { return replayExhausted_; }
 
 private:
+    // A live individual match records its strikes; replays, continued games
+    // and team matches do not.
+    bool RecordsReplay() const;
+    // The striker's record, or nullptr when CurG names no participant.
+    VembaRecord* Striker();
+    void ShowLabels();
+    void HideLabels();
+    // The window ends itself: the display loop stops and the host closes.
+    void EndWindow();
+    // TurnEnd step 4: next turn slot whose participant is still on the table.
+    void PassTurn();
+    // Picks CurG from CurNG onwards; false when no slot names a living participant.
+    bool FindNextStriker();
+    void ReleaseStrike();
+    void PlayStrikeSound();
+    void RecordStrike(const Segment& afterStrike);
+    // Replay turn start: reads and plays one step record.
+    void PlayReplayStep();
+    // After a strike (live or replayed) the simulation runs.
+    void StartSimulation();
+
     MatchState& s_;
     MatchPort& port_;
     const ErrorLog& log_;
@@ -55,6 +93,7 @@ private:
     ReplayReader reader_;
     int stepsApplied_ = 0;
     bool replayExhausted_ = false;
+    bool closed_ = false;
 };
 
 }  // namespace zel
