@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "core/Overlay.h"
+
+namespace zel {
+namespace {
+
+MatchState Screen() {
+    MatchState s;
+    s.ScreenH = 600;
+    s.CurG = 2;
+    s.Vembas[2].R = "Зоркий";
+    s.StatusText = "Переход хода!";
+    return s;
+}
+
+TEST(Overlay, PlainFrameShowsWhoseTurnAndStatusInWhite) {
+    MatchState s = Screen();
+    Overlay o;
+    const std::vector<OverlayText> lines = o.Compose(s);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].Text, "Ходит игрок Зоркий");
+    EXPECT_EQ(lines[0].X, 20);
+    EXPECT_EQ(lines[0].Y, 530);
+    EXPECT_EQ(lines[1].Text, "Переход хода!");
+    EXPECT_EQ(lines[1].Y, 560);
+    for (const OverlayText& t : lines) {
+        EXPECT_EQ(t.Colour, (OverlayColour{255, 255, 255}));
+        EXPECT_EQ(t.Font, (OverlayFont{10, false}));
+    }
+}
+
+TEST(Overlay, NoticesStandInTheTopRow) {
+    MatchState s = Screen();
+    s.Win.ParamsFixed = kTrue;
+    s.NamesOn = kFalse;
+    Overlay o;
+    const std::vector<OverlayText> lines = o.Compose(s);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].Text, "[Параметры удара фиксированы]");
+    EXPECT_EQ(lines[0].X, 20);
+    EXPECT_EQ(lines[0].Y, 10);
+    EXPECT_EQ(lines[1].Text, "[Имена скрыты]");
+    EXPECT_EQ(lines[1].X, 280);
+    EXPECT_EQ(lines[1].Y, 10);
+}
+
+TEST(Overlay, RoomColourStaysInForceForLaterLinesAndFrames) {
+    MatchState s = Screen();
+    s.UseRoom = kTrue;
+    s.Win.ParamsFixed = kTrue;
+    const OverlayColour room{116, 12, 95};
+    Overlay o;
+    o.Begin();
+    std::vector<OverlayText> first = o.Compose(s);
+    EXPECT_EQ(first[0].Colour, (OverlayColour{255, 255, 255}));  // drawn before the switch
+    EXPECT_EQ(first[1].Colour, room);
+    EXPECT_EQ(first[2].Colour, room);
+
+    std::vector<OverlayText> second = o.Compose(s);
+    EXPECT_EQ(second[0].Colour, room);
+
+    s.UseRoom = kFalse;  // nothing switches the pen back within the loop
+    EXPECT_EQ(o.Compose(s)[0].Colour, room);
+    o.Begin();
+    EXPECT_EQ(o.Compose(s)[0].Colour, (OverlayColour{255, 255, 255}));
+}
+
+TEST(Overlay, QuitPromptIsBoldFourteenOnePixelOffAndOnlyIt) {
+    MatchState s = Screen();
+    s.Win.ExitAsked = kTrue;
+    s.Win.PromptText = "Выйти из игры? (Y/N)";
+    s.Win.PromptX = 40;
+    s.Win.PromptY = 30;
+    Overlay o;
+    std::vector<OverlayText> lines = o.Compose(s);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[2].Text, "Выйти из игры? (Y/N)");
+    EXPECT_EQ(lines[2].X, 41);
+    EXPECT_EQ(lines[2].Y, 31);
+    EXPECT_EQ(lines[2].Font, (OverlayFont{14, true}));
+    EXPECT_EQ(o.Compose(s)[0].Font, (OverlayFont{10, false}));
+}
+
+TEST(Overlay, StrikerOutsideTheTableShowsNoName) {
+    MatchState s = Screen();
+    for (std::int16_t bad : {0, -3, 17, 32767}) {
+        s.CurG = bad;
+        Overlay o;
+        EXPECT_EQ(o.Compose(s)[0].Text, "Ходит игрок ");
+    }
+}
+
+}  // namespace
+}  // namespace zel
