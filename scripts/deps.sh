@@ -7,6 +7,7 @@ packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   # the 3D match view: Qt 6 windows and OpenGL contexts, .x meshes through
   # assimp, Mesa's software renderer and a virtual X server for the screen tests
   qt6-base-dev libqt6opengl6-dev libxkbcommon-dev libassimp-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0
+  libopenal-dev libsndfile1-dev  # sound effects: OpenAL Soft, WAV files through libsndfile
   xvfb xauth)
 
 missing=()
