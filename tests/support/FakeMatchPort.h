@@ -44,20 +44,20 @@ public:
 
     // --- what the kernel did, in order ---------------------------------------
     std::vector<std::string> Log;       // one line per call that matters for ordering
-    std::vector<std::string> Captions;
-    std::vector<PlayedSound> Sounds;
+    std::vector<std::string> Captions;  // window captions, oldest first
+    std::vector<PlayedSound> Sounds;    // every sound asked for, with its volume
     std::vector<int> FramesUpdated;     // participant numbers per UpdateVembaFrame
     std::vector<bool> AimVisibility;    // SetAimVisible arguments
     std::vector<double> ArrowAngles;    // OrientArrow arguments
-    std::vector<AimPlacement> AimPlacements;
-    std::vector<NextWindow> NextWindows;
+    std::vector<AimPlacement> AimPlacements;  // PlaceAim arguments
+    std::vector<NextWindow> NextWindows;      // OpenNext calls
     std::vector<std::string> StatusAtEventPump;  // StatusText whenever events were let through
-    int LabelShows = 0;
-    int LabelHides = 0;
-    int CameraRefreshes = 0;
-    int EventPumps = 0;
-    int WindowCloses = 0;
-    int SceneShutdowns = 0;
+    int LabelShows = 0;       // ShowNameLabels calls
+    int LabelHides = 0;       // HideNameLabels calls
+    int CameraRefreshes = 0;  // RefreshCamera calls
+    int EventPumps = 0;       // ProcessEvents calls
+    int WindowCloses = 0;     // CloseWindow calls
+    int SceneShutdowns = 0;   // ShutdownScene calls
 
     void SetCaption(const std::string& text) override { Captions.push_back(text); }
     bool StartDevice() override {

@@ -15,11 +15,11 @@ namespace zel::test {
 // A match window on a fake screen: its own temp folder, error log, match
 // state and kernel. Tests set up the state, start it and drive the clock.
 struct KernelHarness {
-    TempDir Dir;
-    ErrorLog Log{Dir.Path().string()};
-    MatchState S;
-    FakeMatchPort Port{&S};
-    MatchKernel Kernel{S, Port, Log};
+    TempDir Dir;                        // zel.sav and zelerror.log of this match
+    ErrorLog Log{Dir.Path().string()};  // failures the kernel and the files log
+    MatchState S;                       // the match under test
+    FakeMatchPort Port{&S};             // the screen, recording
+    MatchKernel Kernel{S, Port, Log};   // the match window's logic
 
     // A new individual match of `num` participants named A, B, C... on a
     // 600 x 400 table, not yet started.
