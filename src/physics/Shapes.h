@@ -20,7 +20,11 @@ inline constexpr std::int16_t kObstacleModel = 5;
 inline constexpr std::int16_t kWallModel = 6;
 using ShapeTable = std::array<VembaShape, kModelCount>;
 
+// A circle from its centre and radius.
+Circle MakeCircle(double x, double y, double rad);
+
 // Builds the shape table from the three radii (20, 14 and 11 in every match).
+// Model 4 has no circles; 5 is the obstacle, 6 the wall (radius 1,000,000).
 ShapeTable InitShapes(std::int16_t vembaRadius, std::int16_t bodyRadius, std::int16_t pipaRadius);
 
 }  // namespace zel
