@@ -23,6 +23,17 @@ struct ReplayStepRecord {
     std::int32_t G = 0;
 };
 
+// The header of a replay file, every line ended by CR LF: the comment line
+// with the recording's start `dateTime` ("dd.MM.yyyy HH:mm:ss"), "Ver=1200",
+// "[general]" with the match set-up (participant keys counted from 0, the
+// turn and elimination order from 1, walls, obstacles, sound) and "[game]".
+// Line breaks inside names are written as blanks so no name can add a line.
+std::string FormatReplayHeader(const MatchState& s, const std::string& dateTime);
+
+// One step record: "Xvec=", "Yvec=", "X=", "Y=" (shortest fixed-notation
+// decimals) and "G=" (an integer), each line ended by CR LF.
+std::string FormatReplayStep(const ReplayStepRecord& r);
+
 // The replay file a live individual match writes ("zel.sav"): header at the
 // start, one step record per strike (flushed at once), closing line at the end.
 class ReplayWriter {
@@ -64,6 +75,7 @@ public:
 
 private:
     std::ifstream in_;
+    long line_ = 0;  // lines read so far, to say where a damaged record is
 };
 
 }  // namespace zel
