@@ -155,6 +155,16 @@ struct TrialCircle {
     double cs = 1, sn = 0;
 
     Circle At(const Circle& shapeCircle, const PhysBody& b) {
+        // A circle on the body's centre lands on the centre whatever the
+        // heading (up to the sign of a zero, which the overlap test squares
+        // away); only a heading that is not a number would place it at NaN.
+        if (shapeCircle.X == 0 && shapeCircle.Y == 0 && std::isfinite(b.Phi)) {
+            Circle w;
+            w.X = b.Xpos;
+            w.Y = b.Ypos;
+            w.Rad = shapeCircle.Rad;
+            return w;
+        }
         const std::uint64_t bits = std::bit_cast<std::uint64_t>(b.Phi);
         if (!have || bits != phiBits) {
             cs = std::cos(b.Phi);
@@ -212,7 +222,7 @@ std::int32_t ResolveContact(MatchState& s, double dt, const ContactRec& c, std::
     // body only moves when nothing touches after the move). Overlap now
     // means the pair started the step sunk into each other; waiting for the
     // trial copies to part over a step of 1e-7 would need an absurd speed, so
-    // such a pair stops pushing as soon as it moves apart.
+    // such a pair stops pushing as soon as it moves apart along n.
     const bool sunk = CirclesIntersect(c1, c2);
 
     // j is pushed from its rim point facing i towards its centre (along +n),
@@ -231,6 +241,16 @@ std::int32_t ResolveContact(MatchState& s, double dt, const ContactRec& c, std::
     TrialCircle trialP, trialQ;
 
     std::int32_t count = 0;
+    if (sunk) {
+        // No trial moves: over a step this small they cannot pull a sunk
+        // pair apart, so only the bodies' motion along n decides.
+        do {
+            volley();
+            ++count;
+        } while (!MovingApart(vi, vj, nx, ny) && count < maxVolleys);
+        for (std::int32_t k = 0; k <= count; ++k) volley();
+        return count;
+    }
     for (;;) {
         volley();
         PhysBody a = ToBody(vi);
@@ -238,7 +258,6 @@ std::int32_t ResolveContact(MatchState& s, double dt, const ContactRec& c, std::
         MoveBody(s, a, dt);
         MoveBody(s, b, dt);
         ++count;
-        if (sunk && MovingApart(vi, vj, nx, ny)) break;
         if (count >= maxVolleys) break;
         if (!CirclesIntersect(trialP.At(circleP, a), trialQ.At(circleQ, b))) break;
     }

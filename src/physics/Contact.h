@@ -53,9 +53,10 @@ void PushVemba(VembaRecord& rec, Segment& seg);
 // Pushes the contact's two bodies apart in volleys until trial copies over
 // dt no longer overlap on the contact's circles (count volleys), then gives
 // count + 1 more. Nothing happens when either body is already off the table.
-// A pair that overlaps already at the current positions stops the
+// A pair whose circles overlap already at the current positions (it started
+// the step sunk into each other) makes no trial moves and stops the
 // separation as soon as its bodies move apart along the line of centres.
-// At most maxVolleys separation volleys; returns count.
+// At most maxVolleys separation volleys (at least one); returns count.
 std::int32_t ResolveContact(MatchState& s, double dt, const ContactRec& c, std::int32_t maxVolleys);
 
 // The same with the standard per-contact cap (kMaxSeparationVolleys).

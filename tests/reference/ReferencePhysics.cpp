@@ -357,18 +357,26 @@ std::int32_t ResolveContact(MatchState& s, double dt, const ContactRec& c, std::
     const bool overlappedNow = CirclesIntersect(C1, C2);
 
     std::int32_t count = 0;
-    VembaRecord A;
-    VembaRecord B;
-    do {
-        Volley(s, i, j, C1, C2, nx, ny);
-        A = s.Vembas[i];
-        B = s.Vembas[j];
-        MoveVemba(s, A, dt);
-        MoveVemba(s, B, dt);
-        count = count + 1;
-        if (overlappedNow && Separating(s, i, j, nx, ny)) break;
-        if (count >= maxVolleys) break;
-    } while (CirclesIntersect(GetWorldCircle(s, A, p), GetWorldCircle(s, B, q)));
+    if (overlappedNow) {
+        // Sunk into each other at the start of the step: push until the
+        // bodies move apart along n, no trial moves.
+        do {
+            Volley(s, i, j, C1, C2, nx, ny);
+            count = count + 1;
+        } while (!Separating(s, i, j, nx, ny) && count < maxVolleys);
+    } else {
+        VembaRecord A;
+        VembaRecord B;
+        do {
+            Volley(s, i, j, C1, C2, nx, ny);
+            A = s.Vembas[i];
+            B = s.Vembas[j];
+            MoveVemba(s, A, dt);
+            MoveVemba(s, B, dt);
+            count = count + 1;
+            if (count >= maxVolleys) break;
+        } while (CirclesIntersect(GetWorldCircle(s, A, p), GetWorldCircle(s, B, q)));
+    }
 
     for (std::int32_t k = 1; k <= count + 1; ++k) Volley(s, i, j, C1, C2, nx, ny);
     return count;
