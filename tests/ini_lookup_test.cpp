@@ -81,18 +81,5 @@ TEST(IniLookup, FileLookupDecodesAndClosesItsFile) {
     EXPECT_EQ(GetIniValueFromFile(dir.Path().string(), "team1", "name"), "");
 }
 
-TEST(IniLookup, ClosedFileGivesEmptyValues) {
-    IniFile f;
-    EXPECT_EQ(f.GetIniValue("", "a"), "");
-    f.OpenText("a=1\r\n");
-    EXPECT_EQ(f.GetIniValue("", "a"), "1");
-    f.Close();
-    EXPECT_FALSE(f.IsOpen());
-    EXPECT_EQ(f.GetIniValue("", "a"), "");
-    std::string error;
-    EXPECT_FALSE(f.Open("", error));
-    EXPECT_FALSE(error.empty());
-}
-
 }  // namespace
 }  // namespace zel

@@ -287,12 +287,10 @@ TEST(SavedGame, ReplayHeaderRestoresTheRecordedSetUp) {
     EXPECT_EQ(s.MaxX, 700);
     EXPECT_EQ(s.MaxY, 500);
     EXPECT_EQ(s.Ftr, 0.03);
-    EXPECT_EQ(s.Border, kTrue);
     EXPECT_EQ(s.BordSimm, kTrue);
-    EXPECT_EQ(s.Pipa, kTrue);
     EXPECT_EQ(s.PipaSimm, kTrue);
     EXPECT_EQ(s.Sound, kFalse);
-    EXPECT_EQ(s.NumPipa, live.NumPipa);
+    EXPECT_EQ(s.NumPipa, 4);
     for (int i = 1; i <= 16; ++i) {
         EXPECT_EQ(s.Vembas[i].R, live.Vembas[i].R) << i;
         EXPECT_EQ(s.Vembas[i].RMod, live.Vembas[i].RMod) << i;

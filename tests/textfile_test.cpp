@@ -233,14 +233,5 @@ TEST(TextFile, FailedWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(d.Messages.size(), 3u);
 }
 
-TEST(TextFile, SplitLinesHandlesCrLfAndMissingLastBreak) {
-    EXPECT_EQ(SplitLines(""), std::vector<std::string>{});
-    EXPECT_EQ(SplitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
-    EXPECT_EQ(SplitLines("a\r"), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(SplitLines("a\rb\n"), (std::vector<std::string>{"a\rb"}));
-    EXPECT_EQ(ToCrLf("a\nb\r\nc\r"), "a\r\nb\r\nc\r");
-}
-
 }  // namespace
 }  // namespace zel

@@ -1,0 +1,121 @@
+#include "render/GpuProgram.h"
+
+#include <string>
+
+#include "render/DrawList.h"
+#include "render/RenderError.h"
+
+namespace zel::render {
+
+namespace {
+
+const char* const kVertexBody = R"(
+layout(location = 0) in vec3 aPosition;
+layout(location = 1) in vec3 aNormal;
+layout(location = 2) in vec2 aTexCoord;
+layout(location = 3) in vec4 aColour;
+layout(location = 4) in vec3 aEmissive;
+layout(location = 5) in vec4 aRow0;
+layout(location = 6) in vec4 aRow1;
+layout(location = 7) in vec4 aRow2;
+layout(location = 8) in vec4 aTint;
+
+uniform mat4 uViewProjection;
+uniform vec3 uAmbient;
+uniform int uLightCount;
+uniform vec3 uLightPosition[MAX_LIGHTS];
+uniform vec3 uLightColour[MAX_LIGHTS];
+
+out vec4 vColour;
+out vec2 vTexCoord;
+
+void main() {
+    vec4 p = vec4(aPosition, 1.0);
+    vec3 world = vec3(dot(aRow0, p), dot(aRow1, p), dot(aRow2, p));
+    vec3 n = vec3(dot(aRow0.xyz, aNormal), dot(aRow1.xyz, aNormal), dot(aRow2.xyz, aNormal));
+    float len = length(n);
+    n = len > 0.0 ? n / len : vec3(0.0);
+    vec3 light = uAmbient;
+    for (int i = 0; i < uLightCount; ++i) {
+        vec3 toLight = uLightPosition[i] - world;
+        float d = length(toLight);
+        float lambert = d > 0.0 ? max(dot(n, toLight / d), 0.0) : 0.0;
+        light += uLightColour[i] * lambert;
+    }
+    vec4 base = aColour * aTint;
+    vColour = vec4(clamp(base.rgb * light + aEmissive, 0.0, 1.0), base.a);
+    vTexCoord = aTexCoord;
+    gl_Position = uViewProjection * vec4(world, 1.0);
+}
+)";
+
+const char* const kFragmentSource = R"(#version 330 core
+in vec4 vColour;
+in vec2 vTexCoord;
+uniform int uUseTexture;
+uniform sampler2D uTexture;
+out vec4 fragColour;
+void main() {
+    vec4 c = vColour;
+    if (uUseTexture != 0) c *= texture(uTexture, vTexCoord);
+    fragColour = c;
+}
+)";
+
+GLuint Compile(GlFunctions& gl, GLenum type, const std::string& source) {
+    const GLuint shader = gl.glCreateShader(type);
+    const char* text = source.c_str();
+    gl.glShaderSource(shader, 1, &text, nullptr);
+    gl.glCompileShader(shader);
+    GLint ok = 0;
+    gl.glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (!ok) {
+        char log[1024] = {};
+        gl.glGetShaderInfoLog(shader, sizeof log - 1, nullptr, log);
+        gl.glDeleteShader(shader);
+        throw RenderError(RenderErrorCode::ShaderFailed, std::string("шейдер не собран: ") + log, "OpenGL");
+    }
+    return shader;
+}
+
+}  // namespace
+
+GpuProgram::GpuProgram(GlFunctions& gl) : gl_(gl) {
+    const std::string vertex =
+        "#version 330 core\n#define MAX_LIGHTS " + std::to_string(kMaxPointLights) + "\n" + kVertexBody;
+    const GLuint vs = Compile(gl_, GL_VERTEX_SHADER, vertex);
+    GLuint fs = 0;
+    try {
+        fs = Compile(gl_, GL_FRAGMENT_SHADER, kFragmentSource);
+    } catch (...) {
+        gl_.glDeleteShader(vs);
+        throw;
+    }
+    program_ = gl_.glCreateProgram();
+    gl_.glAttachShader(program_, vs);
+    gl_.glAttachShader(program_, fs);
+    gl_.glLinkProgram(program_);
+    gl_.glDeleteShader(vs);
+    gl_.glDeleteShader(fs);
+    GLint ok = 0;
+    gl_.glGetProgramiv(program_, GL_LINK_STATUS, &ok);
+    if (!ok) {
+        char log[1024] = {};
+        gl_.glGetProgramInfoLog(program_, sizeof log - 1, nullptr, log);
+        gl_.glDeleteProgram(program_);
+        throw RenderError(RenderErrorCode::ShaderFailed, std::string("шейдер не связан: ") + log, "OpenGL");
+    }
+    loc_.viewProjection = gl_.glGetUniformLocation(program_, "uViewProjection");
+    loc_.ambient = gl_.glGetUniformLocation(program_, "uAmbient");
+    loc_.lightCount = gl_.glGetUniformLocation(program_, "uLightCount");
+    loc_.lightPosition = gl_.glGetUniformLocation(program_, "uLightPosition");
+    loc_.lightColour = gl_.glGetUniformLocation(program_, "uLightColour");
+    loc_.useTexture = gl_.glGetUniformLocation(program_, "uUseTexture");
+    loc_.texture = gl_.glGetUniformLocation(program_, "uTexture");
+}
+
+GpuProgram::~GpuProgram() {
+    if (program_) gl_.glDeleteProgram(program_);
+}
+
+}  // namespace zel::render

@@ -1,0 +1,34 @@
+#pragma once
+#include <QImage>
+
+#include "render/GlFunctions.h"
+
+namespace zel::render {
+
+// The off-screen picture the scene is drawn into: an 8-bit RGBA colour
+// buffer and a 24-bit depth buffer of a fixed size. Owns the framebuffer and
+// its buffers; the context must be current when it is destroyed.
+class GpuRenderTarget {
+public:
+    // Throws RenderError TargetFailed when the framebuffer is incomplete.
+    GpuRenderTarget(GlFunctions& gl, int width, int height);
+    ~GpuRenderTarget();
+    GpuRenderTarget(const GpuRenderTarget&) = delete;
+    GpuRenderTarget& operator=(const GpuRenderTarget&) = delete;
+
+    void Bind() const;
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // The picture as RGB32, top row first.
+    QImage Read() const;
+
+private:
+    GlFunctions& gl_;   // the device's functions
+    int width_;         // pixels across
+    int height_;        // pixels down
+    GLuint fbo_ = 0;    // the framebuffer
+    GLuint colour_ = 0; // its colour renderbuffer
+    GLuint depth_ = 0;  // its depth renderbuffer
+};
+
+}  // namespace zel::render

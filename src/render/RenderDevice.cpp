@@ -1,0 +1,177 @@
+#include "render/RenderDevice.h"
+
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLVersionFunctionsFactory>
+#include <QSurfaceFormat>
+
+#include "render/ColourDepth.h"
+#include "render/DrawList.h"
+#include "render/Frame.h"
+#include "render/GpuCache.h"
+#include "render/GpuProgram.h"
+#include "render/GpuRenderTarget.h"
+#include "render/MeshBuilder.h"
+#include "render/RenderError.h"
+#include "render/Viewport.h"
+
+namespace zel::render {
+
+namespace {
+constexpr int kMaxPictureSide = 8192;  // larger modes do not exist
+}
+
+std::unique_ptr<RenderDevice> RenderDevice::Create(int width, int height, int colourDepth) {
+    if (!QGuiApplication::instance()) {
+        throw RenderError(RenderErrorCode::NoApplication, "нет оконного приложения для контекста OpenGL", "Qt");
+    }
+    if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide ||
+        !IsSupportedColourDepth(colourDepth)) {
+        throw RenderError(RenderErrorCode::DisplayMode,
+                          "видеорежим " + std::to_string(width) + "x" + std::to_string(height) + "x" +
+                              std::to_string(colourDepth) + " не поддерживается");
+    }
+    std::unique_ptr<RenderDevice> d(new RenderDevice());
+    d->width_ = width;
+    d->height_ = height;
+    d->colourDepth_ = colourDepth;
+
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setVersion(3, 3);
+    format.setProfile(QSurfaceFormat::CoreProfile);
+    format.setDepthBufferSize(24);
+    d->surface_ = std::make_unique<QOffscreenSurface>();
+    d->surface_->setFormat(format);
+    d->surface_->create();
+    d->context_ = std::make_unique<QOpenGLContext>();
+    d->context_->setFormat(format);
+    if (!d->surface_->isValid() || !d->context_->create() || !d->context_->makeCurrent(d->surface_.get())) {
+        throw RenderError(RenderErrorCode::ContextFailed, "не удалось создать контекст OpenGL 3.3", "OpenGL");
+    }
+    d->gl_ = QOpenGLVersionFunctionsFactory::get<QOpenGLFunctions_3_3_Core>(d->context_.get());
+    if (!d->gl_ || !d->gl_->initializeOpenGLFunctions()) {
+        d->gl_ = nullptr;
+        throw RenderError(RenderErrorCode::ContextFailed, "OpenGL 3.3 core недоступен", "OpenGL");
+    }
+    d->gl_->glGenBuffers(1, &d->instanceBuffer_);
+    d->target_ = std::make_unique<GpuRenderTarget>(*d->gl_, width, height);
+    d->program_ = std::make_unique<GpuProgram>(*d->gl_);
+    d->cache_ = std::make_unique<GpuCache>(*d->gl_, d->instanceBuffer_);
+    return d;
+}
+
+RenderDevice::~RenderDevice() {
+    if (context_ && surface_ && context_->makeCurrent(surface_.get())) {
+        cache_.reset();
+        program_.reset();
+        target_.reset();
+        if (gl_ && instanceBuffer_) gl_->glDeleteBuffers(1, &instanceBuffer_);
+        context_->doneCurrent();
+    }
+    context_.reset();
+    surface_.reset();
+}
+
+void RenderDevice::MakeCurrent() {
+    if (QOpenGLContext::currentContext() != context_.get() && !context_->makeCurrent(surface_.get())) {
+        throw RenderError(RenderErrorCode::ContextFailed, "контекст OpenGL потерян", "OpenGL");
+    }
+}
+
+void RenderDevice::Clear(const Viewport& viewport, const Frame& scene, int flags) {
+    MakeCurrent();
+    target_->Bind();
+    GLbitfield mask = 0;
+    if (flags & kClearTarget) {
+        const Colour& bg = scene.SceneBackground();
+        gl_->glClearColor(bg.r, bg.g, bg.b, 1.0f);
+        mask |= GL_COLOR_BUFFER_BIT;
+    }
+    if (flags & kClearDepth) {
+        gl_->glDepthMask(GL_TRUE);
+        gl_->glClearDepth(1.0);
+        mask |= GL_DEPTH_BUFFER_BIT;
+    }
+    gl_->glEnable(GL_SCISSOR_TEST);
+    gl_->glScissor(viewport.X(), height_ - viewport.Y() - viewport.Height(), viewport.Width(), viewport.Height());
+    gl_->glClear(mask);
+    gl_->glDisable(GL_SCISSOR_TEST);
+}
+
+void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
+    MakeCurrent();
+    cache_->Purge();
+    const DrawList list = CollectDrawList(scene);
+
+    target_->Bind();
+    gl_->glViewport(viewport.X(), height_ - viewport.Y() - viewport.Height(), viewport.Width(), viewport.Height());
+    gl_->glEnable(GL_DEPTH_TEST);
+    gl_->glDepthFunc(GL_LESS);
+    gl_->glDepthMask(GL_TRUE);
+    // Front faces run clockwise on screen; the backs of closed meshes are
+    // never seen and are skipped.
+    gl_->glEnable(GL_CULL_FACE);
+    gl_->glFrontFace(GL_CW);
+    gl_->glCullFace(GL_BACK);
+    gl_->glDisable(GL_BLEND);
+
+    const auto& loc = program_->Uniforms();
+    gl_->glUseProgram(program_->Id());
+    const GlMatrix vp = viewport.ViewProjection();
+    gl_->glUniformMatrix4fv(loc.viewProjection, 1, GL_FALSE, vp.data());
+    gl_->glUniform3f(loc.ambient, list.ambient.r, list.ambient.g, list.ambient.b);
+    float positions[kMaxPointLights * 3] = {};
+    float colours[kMaxPointLights * 3] = {};
+    const int lights = static_cast<int>(list.pointLights.size());
+    for (int i = 0; i < lights; ++i) {
+        const auto& l = list.pointLights[static_cast<std::size_t>(i)];
+        positions[i * 3 + 0] = static_cast<float>(l.position.x);
+        positions[i * 3 + 1] = static_cast<float>(l.position.y);
+        positions[i * 3 + 2] = static_cast<float>(l.position.z);
+        colours[i * 3 + 0] = l.colour.r;
+        colours[i * 3 + 1] = l.colour.g;
+        colours[i * 3 + 2] = l.colour.b;
+    }
+    gl_->glUniform1i(loc.lightCount, lights);
+    gl_->glUniform3fv(loc.lightPosition, kMaxPointLights, positions);
+    gl_->glUniform3fv(loc.lightColour, kMaxPointLights, colours);
+    gl_->glUniform1i(loc.texture, 0);
+
+    int calls = 0;
+    int instances = 0;
+    for (const DrawBatch& batch : list.batches) {
+        const GpuMesh& mesh = cache_->Mesh(batch.mesh);
+        const auto count = static_cast<GLsizei>(batch.instances.size());
+        gl_->glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
+        gl_->glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(batch.instances.size() * sizeof(DrawInstance)),
+                          batch.instances.data(), GL_STREAM_DRAW);
+        mesh.Bind();
+        for (const GeometryPart& part : mesh.Parts()) {
+            if (part.texture) {
+                cache_->TextureFor(part.texture).Bind(textureQuality_);
+                gl_->glUniform1i(loc.useTexture, 1);
+            } else {
+                gl_->glUniform1i(loc.useTexture, 0);
+            }
+            gl_->glDrawArraysInstanced(GL_TRIANGLES, part.first, part.count, count);
+            ++calls;
+        }
+        instances += count;
+    }
+    gl_->glBindVertexArray(0);
+    gl_->glBindBuffer(GL_ARRAY_BUFFER, 0);
+    gl_->glUseProgram(0);
+    lastDrawCalls_ = calls;
+    lastInstances_ = instances;
+}
+
+QImage RenderDevice::Grab() {
+    MakeCurrent();
+    return target_->Read();
+}
+
+QImage RenderDevice::GrabAtColourDepth() { return QuantiseToColourDepth(Grab(), colourDepth_); }
+
+}  // namespace zel::render

@@ -1,0 +1,93 @@
+#pragma once
+#include <memory>
+
+#include <QImage>
+
+#include "render/GlFunctions.h"
+
+class QOffscreenSurface;
+class QOpenGLContext;
+
+namespace zel::render {
+
+class Frame;
+class GpuCache;
+class GpuProgram;
+class GpuRenderTarget;
+class Viewport;
+
+// Flags of Clear, combinable: the picture and the depth buffer.
+enum ClearFlags : int { kClearTarget = 1, kClearDepth = 2 };
+
+// The device: an OpenGL 3.3 core context on its own off-screen surface, the
+// picture of the display mode it was made for, the shading program and the
+// GPU copies of the scene. Everything GPU-side is made after the context and
+// freed, with the context current, before it. Needs a Qt GUI application on
+// the calling (GUI) thread.
+class RenderDevice {
+public:
+    // Throws RenderError: NoApplication, DisplayMode (width or height outside
+    // 1..8192, colour depth not 8/16/24/32), ContextFailed, TargetFailed,
+    // ShaderFailed.
+    static std::unique_ptr<RenderDevice> Create(int width, int height, int colourDepth);
+    ~RenderDevice();
+    RenderDevice(const RenderDevice&) = delete;
+    RenderDevice& operator=(const RenderDevice&) = delete;
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int ColourDepth() const { return colourDepth_; }
+
+    // Options. Render quality 137 is Gouraud shading with lighting and solid
+    // fill, the only kind the device draws; it is recorded as given. Texture
+    // quality 0 samples the nearest texel, 1 filters linearly. Buffer count
+    // and dither are recorded (the picture is single-buffered off screen and
+    // the colour-depth rounding never dithers).
+    void SetBufferCount(int n) { bufferCount_ = n; }
+    void SetRenderQuality(int q) { renderQuality_ = q; }
+    void SetTextureQuality(int q) { textureQuality_ = q; }
+    void SetDither(int d) { dither_ = d; }
+    int BufferCount() const { return bufferCount_; }
+    int RenderQuality() const { return renderQuality_; }
+    int TextureQuality() const { return textureQuality_; }
+    int Dither() const { return dither_; }
+
+    // Clears the viewport's rectangle of the picture (kClearTarget, to the
+    // scene's background colour) and/or of the depth buffer (kClearDepth).
+    void Clear(const Viewport& viewport, const Frame& scene, int flags);
+    // Draws the scene as the viewport's camera sees it, one instanced call
+    // per mesh and texture.
+    void Render(const Viewport& viewport, const Frame& scene);
+    // The picture as drawn (RGB32, top row first, full colour).
+    QImage Grab();
+    // The picture as the display mode shows it (quantised to the depth).
+    QImage GrabAtColourDepth();
+
+    // Draw calls and instances of the last Render (for checks).
+    int LastDrawCalls() const { return lastDrawCalls_; }
+    int LastInstances() const { return lastInstances_; }
+
+private:
+    RenderDevice() = default;
+    void MakeCurrent();
+
+    int width_ = 0;               // picture width in pixels
+    int height_ = 0;              // picture height in pixels
+    int colourDepth_ = 32;        // bits per pixel of the display mode
+    int bufferCount_ = 1;         // recorded option
+    int renderQuality_ = 137;     // recorded option
+    int textureQuality_ = 0;      // 0 nearest, else linear
+    int dither_ = 0;              // recorded option
+    int lastDrawCalls_ = 0;       // statistics of the last Render
+    int lastInstances_ = 0;       // statistics of the last Render
+
+    std::unique_ptr<QOffscreenSurface> surface_;  // what the context draws on
+    std::unique_ptr<QOpenGLContext> context_;     // owns every GL object below
+    GlFunctions* gl_ = nullptr;                   // owned by the context
+    GLuint instanceBuffer_ = 0;                   // per-instance data, refilled per batch
+    std::unique_ptr<GpuRenderTarget> target_;     // the picture
+    std::unique_ptr<GpuProgram> program_;         // the shading
+    std::unique_ptr<GpuCache> cache_;             // meshes and textures
+};
+
+}  // namespace zel::render

@@ -1,0 +1,248 @@
+#include <cmath>
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include "render/FlatWrap.h"
+#include "render/MeshBuilder.h"
+#include "render/MeshGeometry.h"
+#include "render/RenderError.h"
+#include "render/Texture.h"
+#include "support/TempDir.h"
+
+namespace zel::render {
+namespace {
+
+// One quad (two triangles) with normals, texture coordinates and two
+// materials, the second emissive. Coordinates are chosen so that any axis
+// flip or winding change shows.
+const char* const kQuadX = R"(xof 0303txt 0032
+Frame Root {
+ FrameTransformMatrix {
+  1.0,0.0,0.0,0.0, 0.0,1.0,0.0,0.0, 0.0,0.0,1.0,0.0, 10.0,0.0,0.0,1.0;;
+ }
+ Mesh quad {
+  4;
+  1.0;2.0;3.0;,
+  4.0;2.0;3.0;,
+  4.0;2.0;-5.0;,
+  1.0;2.0;-5.0;;
+  2;
+  3;0,1,2;,
+  3;0,2,3;;
+  MeshNormals {
+   1;
+   0.0;1.0;0.0;;
+   2;
+   3;0,0,0;,
+   3;0,0,0;;
+  }
+  MeshTextureCoords {
+   4;
+   0.0;0.0;,
+   0.25;0.0;,
+   0.25;0.75;,
+   0.0;0.75;;
+  }
+  MeshMaterialList {
+   2;
+   2;
+   0,
+   1;;
+   Material {
+    0.5;0.25;0.125;1.0;;
+    0.0;
+    0.0;0.0;0.0;;
+    0.0;0.0;0.0;;
+   }
+   Material {
+    1.0;1.0;1.0;1.0;;
+    0.0;
+    0.0;0.0;0.0;;
+    0.75;0.5;0.0;;
+   }
+  }
+ }
+}
+)";
+
+void ExpectVec(const Vec3& a, const Vec3& b, double tol = 1e-6) {
+    EXPECT_NEAR(a.x, b.x, tol);
+    EXPECT_NEAR(a.y, b.y, tol);
+    EXPECT_NEAR(a.z, b.z, tol);
+}
+
+TEST(RenderMesh, XFileKeepsItsCoordinatesWindingTextureCoordinatesAndColours) {
+    test::TempDir dir;
+    MeshBuilder m;
+    m.LoadX(dir.Write("quad.x", kQuadX));
+    ASSERT_EQ(m.FaceCount(), 2);
+    const MeshFace& f0 = m.Faces()[0];
+    ASSERT_EQ(f0.corners.size(), 3u);
+    // Frame transform applied (x + 10), z as written, corners in file order.
+    ExpectVec(m.Vertices()[static_cast<std::size_t>(f0.corners[0].vertex)], {11, 2, 3});
+    ExpectVec(m.Vertices()[static_cast<std::size_t>(f0.corners[1].vertex)], {14, 2, 3});
+    ExpectVec(m.Vertices()[static_cast<std::size_t>(f0.corners[2].vertex)], {14, 2, -5});
+    ExpectVec(f0.corners[0].normal, {0, 1, 0});
+    EXPECT_NEAR(f0.corners[1].u, 0.25, 1e-6);
+    EXPECT_NEAR(f0.corners[2].v, 0.75, 1e-6);
+    EXPECT_FLOAT_EQ(f0.colour.g, 0.25f);
+    EXPECT_FLOAT_EQ(m.Faces()[1].emissive.r, 0.75f);
+    // Clockwise seen from above: the winding's normal agrees with the file's.
+    const Vec3 a = m.Vertices()[static_cast<std::size_t>(f0.corners[0].vertex)];
+    const Vec3 b = m.Vertices()[static_cast<std::size_t>(f0.corners[1].vertex)];
+    const Vec3 c = m.Vertices()[static_cast<std::size_t>(f0.corners[2].vertex)];
+    EXPECT_GT(Cross(b - a, c - a).y, 0);
+}
+
+TEST(RenderMesh, FailedLoadReportsAndKeepsTheOldContents) {
+    test::TempDir dir;
+    MeshBuilder m;
+    m.LoadX(dir.Write("quad.x", kQuadX));
+    try {
+        m.LoadX(dir.File("missing.x"));
+        FAIL() << "a missing file loaded";
+    } catch (const RenderError& e) {
+        EXPECT_EQ(e.Code, RenderErrorCode::FileNotFound);
+    }
+    for (const char* garbage : {"", "xof 0303txt 0032\nMesh {", "not a mesh at all", "xof 0303txt 0032\nMesh m { 2; 1;2;3;, 4;5;6;; 1; 3;0,1,7;; }"}) {
+        try {
+            m.LoadX(dir.Write("bad.x", garbage));
+            FAIL() << "garbage loaded: " << garbage;
+        } catch (const RenderError& e) {
+            EXPECT_EQ(e.Code, RenderErrorCode::BadMeshFile) << garbage;
+        }
+    }
+    try {
+        m.LoadX(dir.Path().string());
+        FAIL() << "a directory loaded";
+    } catch (const RenderError& e) {
+        EXPECT_EQ(e.Code, RenderErrorCode::FileNotFound);
+    }
+    EXPECT_EQ(m.FaceCount(), 2);
+}
+
+TEST(RenderMesh, ScaleMovesVerticesAndKeepsNormalsPerpendicular) {
+    MeshBuilder m;
+    const int a = m.AddVertex({0, 0, 0});
+    const int b = m.AddVertex({0, 1, 1});
+    const int c = m.AddVertex({1, 0, 0});
+    m.AddFace({a, b, c}, {1, 1, 1, 1});
+    m.Scale(2, 3, 0.5);
+    const Box box = m.GetBox();
+    ExpectVec(box.min, {0, 0, 0});
+    ExpectVec(box.max, {2, 3, 0.5});
+    const Vec3 n = m.Faces()[0].corners[0].normal;
+    EXPECT_NEAR(Length(n), 1, 1e-12);
+    // Still perpendicular to the scaled face's edges.
+    const Vec3 pa = m.Vertices()[0];
+    EXPECT_NEAR(Dot(n, m.Vertices()[1] - pa), 0, 1e-12);
+    EXPECT_NEAR(Dot(n, m.Vertices()[2] - pa), 0, 1e-12);
+    // A zero factor flattens the mesh without producing NaN normals.
+    m.Scale(1, 0, 1);
+    EXPECT_FALSE(std::isnan(m.Faces()[0].corners[0].normal.x));
+}
+
+TEST(RenderMesh, EmptyMeshHasNoBoxAndBadFacesAreRefused) {
+    MeshBuilder m;
+    EXPECT_THROW(m.GetBox(), RenderError);
+    const int a = m.AddVertex({0, 0, 0});
+    EXPECT_THROW(m.AddFace({a, a}, {}), RenderError);
+    EXPECT_THROW(m.AddFace({a, a, 5}, {}), RenderError);
+    EXPECT_THROW(m.SetFaceColour(0, {}), RenderError);
+    EXPECT_THROW(m.Scale(1, std::nan(""), 1), RenderError);
+    EXPECT_THROW(m.AddVertex({std::nan(""), 0, 0}), RenderError);
+}
+
+// The room's wrap (direction (1, 0, 1), up (1, 0, 0), scale (0, 1/135)):
+// no scale across, so every corner takes the picture's first column; down
+// the picture it runs along the horizontal diagonal, one picture height per
+// 135 units, whatever the height on the wall.
+TEST(RenderMesh, FlatWrapMapsAlongItsUpAxisWithTheGivenScales) {
+    FlatWrap room;
+    room.origin = {0, -35, 1};
+    room.direction = {1, 0, 1};
+    room.up = {1, 0, 0};
+    room.scaleU = 0;
+    room.scaleV = 1.0 / 135;
+    double u = 1;
+    double v = 1;
+    room.Map({200, -35, 150}, u, v);
+    EXPECT_EQ(u, 0);
+    const double expected = -((200 - 0) - (150 - 1)) / std::sqrt(2.0) / 135;
+    EXPECT_NEAR(v, expected, 1e-12);
+    double u2 = 1;
+    double v2 = 1;
+    room.Map({200, 100, 150}, u2, v2);
+    EXPECT_NEAR(v2, v, 1e-12);
+
+    // A wrap facing the viewer shows the picture upright: v grows downward.
+    FlatWrap plain;
+    plain.direction = {0, 0, 1};
+    plain.up = {0, 1, 0};
+    plain.scaleU = 0.5;
+    plain.scaleV = 0.25;
+    plain.offsetU = 0.1;
+    plain.Map({2, 4, 7}, u, v);
+    EXPECT_NEAR(u, 0.5 * 2 - 0.1, 1e-12);
+    EXPECT_NEAR(v, -0.25 * 4, 1e-12);
+
+    MeshBuilder m;
+    const int a = m.AddVertex({0, 0, 0});
+    const int b = m.AddVertex({0, 4, 0});
+    const int c = m.AddVertex({2, 0, 0});
+    m.AddFace({a, b, c}, {});
+    plain.Apply(m);
+    EXPECT_NEAR(m.Faces()[0].corners[1].v, -1, 1e-12);
+    EXPECT_NEAR(m.Faces()[0].corners[2].u, 0.9, 1e-12);
+    EXPECT_THROW(plain.ApplyToFace(m, 3), RenderError);
+}
+
+TEST(RenderMesh, GeometryFansPolygonsAndGroupsFacesByTexture) {
+    auto tex = Texture::FromImage(QImage(4, 4, QImage::Format_RGB32));
+    MeshBuilder m;
+    for (int i = 0; i < 5; ++i) m.AddVertex({std::cos(i * 1.2566), 0, std::sin(i * 1.2566)});
+    m.AddFace({0, 1, 2, 3, 4}, {1, 0, 0, 1});    // pentagon: three triangles
+    m.AddFace({0, 2, 4}, {0, 1, 0, 1});
+    m.AddFace({1, 2, 3}, {0, 0, 1, 1});
+    m.SetFaceTexture(1, tex);
+    const MeshGeometry g = BuildGeometry(m);
+    ASSERT_EQ(g.parts.size(), 2u);
+    EXPECT_EQ(g.parts[0].texture, nullptr);
+    EXPECT_EQ(g.parts[0].count, 12);  // pentagon and the last triangle
+    EXPECT_EQ(g.parts[1].texture, tex);
+    EXPECT_EQ(g.parts[1].first, 12);
+    EXPECT_EQ(g.parts[1].count, 3);
+    EXPECT_EQ(g.VertexCount(), 15);
+    // Third vertex of the part without texture: the pentagon's corner 2,
+    // red; the fan starts every triangle at corner 0.
+    EXPECT_FLOAT_EQ(g.vertexData[2 * kGeometryStride + 8], 1.0f);
+    EXPECT_FLOAT_EQ(g.vertexData[3 * kGeometryStride + 0], static_cast<float>(m.Vertices()[0].x));
+}
+
+TEST(RenderMesh, TexturesComeFromPicturesAndBadOnesAreRefused) {
+    test::TempDir dir;
+    QImage img(3, 2, QImage::Format_RGB32);
+    img.fill(qRgb(10, 20, 30));
+    img.setPixel(0, 0, qRgb(255, 0, 0));
+    ASSERT_TRUE(img.save(QString::fromStdString(dir.File("t.bmp")), "BMP"));
+    const auto t = Texture::Load(dir.File("t.bmp"));
+    EXPECT_EQ(t->Width(), 3);
+    EXPECT_EQ(t->Image().pixel(0, 0), qRgb(255, 0, 0));  // top row first
+    EXPECT_EQ(t->Image().pixel(2, 1), qRgb(10, 20, 30));
+    try {
+        Texture::Load(dir.File("none.bmp"));
+        FAIL();
+    } catch (const RenderError& e) {
+        EXPECT_EQ(e.Code, RenderErrorCode::FileNotFound);
+    }
+    try {
+        Texture::Load(dir.Write("bad.bmp", "BM this is not a bitmap"));
+        FAIL();
+    } catch (const RenderError& e) {
+        EXPECT_EQ(e.Code, RenderErrorCode::BadPicture);
+    }
+}
+
+}  // namespace
+}  // namespace zel::render
