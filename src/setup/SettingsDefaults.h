@@ -1,0 +1,72 @@
+#pragma once
+#include <cstdint>
+
+#include "core/Flag.h"
+
+namespace zel {
+
+// The built-in values of the settings file zel.ini: what a missing or
+// unreadable file gives, and what the loader puts in place of an unusable
+// value. Every default of the settings lives in this one table; the display
+// record, the loader, the defaults routine and the screens all read it.
+struct SettingsDefaultTable {
+    std::int16_t ScreenW;       // display width, also what ScreenW=0 or a bad value gives
+    std::int16_t ScreenH;       // display height, likewise
+    std::int16_t Colors;        // colour depth in bits, likewise
+    Flag UseTex;                // table textures off until the options screen turns them on
+    Flag UseRoom;               // the room around the table, likewise
+    std::int16_t DeviceNum;     // first display driver; also what an index out of range gives
+    std::int16_t RenderNum;     // software 3D device; likewise
+    std::int16_t DeviceLimit;   // device indexes must stay below this, or they give the default
+    std::int16_t Model;         // model list entry of every slot: the classic piece
+    std::int16_t Num;           // two participants
+    std::int16_t MarkedSlots;   // slots 0..MarkedSlots-1 are marked as taking part
+    std::int16_t CurG;          // the first participant begins
+    double Ftr;                 // standard friction; any other stored value than the three gives it
+    std::int16_t MaxX;          // table length; also what a length of 0 gives
+    std::int16_t MaxY;          // table width; also what a width of 0 gives
+    std::int16_t LargestTable;  // length and width with the largest-table box checked
+    Flag Sound;                 // sound effects
+    Flag Border;                // the wall
+    std::int16_t BordMode;      // the wall's second position
+    Flag BordSimm;              // the symmetric second wall
+    Flag Pipa;                  // the four posts
+    Flag ShowSgin;              // the humorous elimination messages
+    std::int16_t MinMass;       // lightest mass a slot may hold; others read as DefaultMass
+    std::int16_t MaxMass;       // heaviest mass a slot may hold
+    std::int16_t DefaultMass;   // mass of a piece nobody changed
+};
+
+inline constexpr SettingsDefaultTable kSettingsDefaults{
+    .ScreenW = 640,
+    .ScreenH = 480,
+    .Colors = 8,
+    .UseTex = kFalse,
+    .UseRoom = kFalse,
+    .DeviceNum = 0,
+    .RenderNum = 0,
+    .DeviceLimit = 100,
+    .Model = 0,
+    .Num = 2,
+    .MarkedSlots = 2,
+    .CurG = 1,
+    .Ftr = 0.02,
+    .MaxX = 600,
+    .MaxY = 400,
+    .LargestTable = 1000,
+    .Sound = kTrue,
+    .Border = kTrue,
+    .BordMode = 1,
+    .BordSimm = kTrue,
+    .Pipa = kTrue,
+    .ShowSgin = kTrue,
+    .MinMass = 1,
+    .MaxMass = 1000,
+    .DefaultMass = 1,
+};
+
+// The three friction settings the game offers; the options screen's
+// buttons are them in this order.
+inline constexpr double kFrictionChoices[3] = {0.01, 0.02, 0.03};
+
+}  // namespace zel

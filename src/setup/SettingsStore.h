@@ -1,0 +1,20 @@
+#pragma once
+#include "setup/DisplaySettings.h"
+#include "setup/OptionsScreenModel.h"
+#include "setup/StartScreenModel.h"
+
+namespace zel {
+
+// Where the settings of zel.ini live besides the match state: the display
+// record and the two screens whose controls are the store of the other
+// settings (names, models and marks on the match setup screen; table size,
+// sound, wall, messages and posts boxes on the options screen). The program
+// keeps one for its whole run, next to its MatchState, and hands the screen
+// models to the windows that display them.
+struct SettingsStore {
+    DisplaySettings Display;     // screen mode, textures, room, devices
+    StartScreenModel Start;      // the match setup screen's controls
+    OptionsScreenModel Options;  // the options screen's controls
+};
+
+}  // namespace zel

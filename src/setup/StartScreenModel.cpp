@@ -1,0 +1,78 @@
+#include "setup/StartScreenModel.h"
+
+#include <utility>
+
+#include "setup/CheckBox.h"
+#include "setup/SetupTexts.h"
+
+namespace zel {
+namespace {
+
+bool ValidSlot(int slot) { return slot >= 0 && slot < StartScreenModel::kSlots; }
+
+// Fewer participants than this cannot start a match.
+constexpr int kMinParticipants = 2;
+
+}  // namespace
+
+StartScreenModel::StartScreenModel() : gamersKolvoText_(texts::kGamersKolvoCaption) {}
+
+const std::string& StartScreenModel::Name(int slot) const {
+    static const std::string kNone;
+    return ValidSlot(slot) ? slots_[slot].Name : kNone;
+}
+
+void StartScreenModel::SetName(int slot, std::string text) {
+    if (ValidSlot(slot)) slots_[slot].Name = std::move(text);
+}
+
+std::int16_t StartScreenModel::Model(int slot) const {
+    return ValidSlot(slot) ? slots_[slot].Model : std::int16_t{-1};
+}
+
+bool StartScreenModel::SelectModel(int slot, int index, MatchState& s, Dialogs& d) {
+    if (!ValidSlot(slot) || index < -1 || index >= texts::kModelEntryCount) return false;
+    if (index == kOvalModel) {
+        Message m;
+        m.Title = texts::kWarningTitle;
+        m.Text = texts::kOvalUnavailable;
+        m.Icon = MsgIcon::Information;
+        d.Ask(m);
+        index = 0;
+    }
+    slots_[slot].Model = static_cast<std::int16_t>(index);
+    if (index >= 0) s.Vembas[slot + 1].RMod = static_cast<std::int16_t>(index);
+    return true;
+}
+
+std::int16_t StartScreenModel::Mark(int slot) const {
+    return ValidSlot(slot) ? slots_[slot].Mark : kBoxClear;
+}
+
+bool StartScreenModel::SetMark(int slot, int state) {
+    if (!ValidSlot(slot) || !IsBoxState(state)) return false;
+    slots_[slot].Mark = static_cast<std::int16_t>(state);
+    CountMarks();
+    return true;
+}
+
+int StartScreenModel::CheckedCount() const {
+    int n = 0;
+    for (const Slot& slot : slots_)
+        if (IsChecked(slot.Mark)) ++n;
+    return n;
+}
+
+void StartScreenModel::CountMarks() {
+    const int n = CheckedCount();
+    gamersKolvoText_ = texts::kGamersKolvoPrefix + std::to_string(n);
+    goEnabled_ = n >= kMinParticipants;
+    if (goEnabled_) gamersKolvo_ = static_cast<std::int16_t>(n);
+}
+
+const char* StartScreenModel::ModelName(int index) {
+    if (index < 0 || index >= texts::kModelEntryCount) return "";
+    return texts::kModelNames[index];
+}
+
+}  // namespace zel
