@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "core/ReplayHeader.h"
 #include "frontend/ErrorLog.h"
 #include "setup/NumberFormat.h"
 #include "setup/NumberParse.h"
@@ -32,13 +33,6 @@ void Line(std::string& out, const std::string& key, const std::string& value) {
 }
 
 std::string Int(long v) { return std::to_string(v); }
-
-// A value that must stay on its own line.
-std::string OneLine(std::string v) {
-    std::replace(v.begin(), v.end(), '\r', ' ');
-    std::replace(v.begin(), v.end(), '\n', ' ');
-    return v;
-}
 
 // The time part of "dd.MM.yyyy HH:mm:ss".
 std::string TimeOf(const std::string& dateTime) {
@@ -82,43 +76,7 @@ std::string AsciiLower(std::string s) {
 std::string FormatReplayHeader(const MatchState& s, const std::string& dateTime) {
     std::string out = ";Сохраненный повтор Korvalo 2. Начало записи:" + dateTime + kCrLf;
     Line(out, "Ver", Int(kBuildNumber));
-    out += "[general]";
-    out += kCrLf;
-    Line(out, "Num", Int(s.Num));
-    Line(out, "MaxX", Int(s.MaxX));
-    Line(out, "MaxY", Int(s.MaxY));
-    Line(out, "CurG", Int(s.CurG));
-    Line(out, "CurNG", Int(s.CurNG));
-    Line(out, "CurSgin", Int(s.CurSgin));
-    Line(out, "Ftr", FormatDouble(s.Ftr));
-    // The tables hold eight participants whatever Num says.
-    const int num = std::clamp<int>(s.Num, 0, kMaxParticipants);
-    for (int i = 0; i < num; ++i) {
-        const VembaRecord& v = s.Vembas[i + 1];
-        Line(out, "R" + Int(i), OneLine(v.R));
-        Line(out, "RModel" + Int(i), Int(v.RMod));
-        Line(out, "RM" + Int(i), Int(v.RM));
-        Line(out, "RGray" + Int(i), Int(ToFlag(IsSet(v.RGray))));
-    }
-    for (int i = 1; i <= num; ++i) {
-        Line(out, "KtoHodit" + Int(i), Int(s.KtoHodit[i]));
-        Line(out, "WhoSgin" + Int(i), Int(s.WhoSgin[i]));
-    }
-    if (IsSet(s.Border)) {
-        Line(out, "Border", "1");
-        Line(out, "BordMode", Int(s.BordMode));
-        Line(out, "BordSimm", IsSet(s.BordSimm) ? "1" : "0");
-    } else {
-        Line(out, "Border", "0");
-    }
-    if (IsSet(s.Pipa)) {
-        Line(out, "Pipa", "1");
-        Line(out, "PipaMode", Int(s.PipaMode));
-        Line(out, "PipaSimm", IsSet(s.PipaSimm) ? "1" : "0");
-    } else {
-        Line(out, "Pipa", "0");
-    }
-    Line(out, "Sound", IsSet(s.Sound) ? "1" : "0");
+    out += FormatGeneralSection(s);
     out += "[game]";
     out += kCrLf;
     return out;

@@ -1,5 +1,7 @@
 #include "core/ReplayHeader.h"
 
+#include <algorithm>
+
 #include "setup/NumberFormat.h"
 
 namespace zel {
@@ -14,6 +16,13 @@ void Line(std::string& out, const std::string& key, const std::string& value) {
 }
 
 std::string Int(int v) { return std::to_string(v); }
+
+// A name must stay on its own line.
+std::string OneLine(std::string v) {
+    std::replace(v.begin(), v.end(), '\r', ' ');
+    std::replace(v.begin(), v.end(), '\n', ' ');
+    return v;
+}
 
 }  // namespace
 
@@ -30,10 +39,10 @@ std::string FormatGeneralSection(const MatchState& s) {
     for (int i = 0; i < num; ++i) {
         const VembaRecord& v = s.Vembas[i + 1];
         const std::string n = Int(i);
-        Line(out, "R" + n, v.R);
+        Line(out, "R" + n, OneLine(v.R));
         Line(out, "RModel" + n, Int(v.RMod));
         Line(out, "RM" + n, Int(v.RM));
-        Line(out, "RGray" + n, Int(v.RGray));
+        Line(out, "RGray" + n, Int(ToFlag(IsSet(v.RGray))));
     }
     for (int i = 1; i <= num; ++i) {
         Line(out, "KtoHodit" + Int(i), Int(s.KtoHodit[i]));
