@@ -17,10 +17,15 @@
 // in it reaches its own routines.
 //
 // The robustness rules of the game are part of it too, written just as
-// plainly: a fallen piece is never pushed or struck, a contact whose body
-// has just fallen is not resolved, two immovable bodies never form a
-// contact, a pair that starts a step overlapped and already moves apart is
-// not a contact, and the work of one tick is bounded (physics/StepLimits.h).
+// plainly: a fallen piece is never pushed or struck; a contact whose body
+// has just fallen is not resolved; two immovable bodies never form a
+// contact; a pair that starts a step overlapped and already moves apart is
+// not a contact, and one that does not is pushed, without trial moves, only
+// until it moves apart; a strike or push without a direction pushes nothing
+// and one without a lever does not turn; a mass below 1 pushes like 1; a
+// position that is not a number is off the table; a step that is not a
+// finite time does nothing; the work of one tick is bounded
+// (physics/StepLimits.h).
 namespace zel::ref {
 
 // Result of a body test: the touching slots, FirstCircle = -1 for none.
