@@ -1,0 +1,142 @@
+// Frame cost of the match scene: the full scene (room, eight pieces, both
+// walls, the four posts) drawn off screen at 1024 x 768 and read back, as
+// the match window does each pass of its display loop. Reports the median
+// frame time over a few hundred frames. Needs an X display with OpenGL 3.3
+// (run it under xvfb-run with Mesa's software renderer on a machine without
+// a GPU).
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <vector>
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+#include "core/MatchPort.h"
+#include "core/MatchSetup.h"
+#include "core/MatchState.h"
+#include "frontend/ErrorLog.h"
+#include "physics/Shapes.h"
+#include "render/GameDataFiles.h"
+#include "render/GraphModule.h"
+
+namespace {
+
+using namespace zel;
+
+// A screen that answers every question with Yes and shows nothing.
+class QuietPort : public MatchPort {
+public:
+    MsgAnswer Ask(const Message&) override { return MsgAnswer::Yes; }
+    bool StartDevice() override { return true; }
+    bool BuildScene() override { return true; }
+    void ShutdownScene() override {}
+    void UpdateVembaFrame(int) override {}
+    void ShowNameLabels() override {}
+    void HideNameLabels() override {}
+    void PlaySound(int, int) override {}
+    void SetAimVisible(bool) override {}
+    void OrientArrow(double) override {}
+    void PlaceAim(double, double) override {}
+    void RefreshCamera() override {}
+};
+
+struct FullScene {
+    FullScene() : log(std::string(ZEL_BENCH_APP_PATH)) {
+        ResetMatchDefaults(s);
+        s.Num = 8;
+        ResetLayout(s);
+        s.Shapes = InitShapes(s.VembaRadius, s.BodyRadius, s.PipaRadius);
+        s.AppPath = ZEL_BENCH_APP_PATH;
+        s.UseRoom = kTrue;
+        s.Border = kTrue;
+        s.BordSimm = kTrue;
+        s.Pipa = kTrue;
+        PlaceObstacles(s);
+        for (int i = 1; i <= 8; ++i) s.Vembas[static_cast<std::size_t>(i)].RMod = static_cast<std::int16_t>(i % 4);
+        render::RenderSettings r;
+        r.ScreenW = 1024;
+        r.ScreenH = 768;
+        r.Colors = 32;
+        graph = std::make_unique<render::GraphModule>(s, port, log, r);
+        ok = graph->InitDirect3D() && graph->LoadScene();
+        if (ok) {
+            graph->SetAimVisible(true);
+            graph->PlaceAim(1, -3);
+        }
+    }
+
+    // The pieces slide and turn a little every frame, as during a strike.
+    void Tick(int frame) {
+        for (int i = 1; i <= 8; ++i) {
+            VembaRecord& v = s.Vembas[static_cast<std::size_t>(i)];
+            v.Phi += 0.05;
+            v.Xpos += (frame % 40 < 20) ? 0.5 : -0.5;
+            graph->UpdateVembaFrame(i);
+        }
+    }
+
+    MatchState s;
+    QuietPort port;
+    ErrorLog log;
+    std::unique_ptr<render::GraphModule> graph;
+    bool ok = false;
+};
+
+void RunFrames(benchmark::State& state, FullScene& scene) {
+    if (!scene.ok) {
+        state.SkipWithError("the scene could not be built (no OpenGL 3.3 display?)");
+        return;
+    }
+    std::vector<double> frameMs;
+    int frame = 0;
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        scene.Tick(frame++);
+        scene.graph->RenderStep();
+        const QImage picture = scene.graph->Picture();
+        benchmark::DoNotOptimize(picture.constBits());
+        const auto t1 = std::chrono::steady_clock::now();
+        const double seconds = std::chrono::duration<double>(t1 - t0).count();
+        state.SetIterationTime(seconds);
+        frameMs.push_back(seconds * 1000);
+    }
+    std::sort(frameMs.begin(), frameMs.end());
+    state.counters["median_frame_ms"] = frameMs.empty() ? 0 : frameMs[frameMs.size() / 2];
+    state.counters["draw_calls"] = scene.graph->Slots().Device->LastDrawCalls();
+}
+
+void BM_FullScene1024x768(benchmark::State& state) {
+    FullScene scene;
+    RunFrames(state, scene);
+}
+BENCHMARK(BM_FullScene1024x768)->Iterations(300)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The same with a thousand name-label dots sharing one small sphere.
+void BM_FullSceneWithLabelDots1024x768(benchmark::State& state) {
+    FullScene scene;
+    if (scene.ok) {
+        auto dot = render::MeshBuilder::Create();
+        dot->LoadX(std::string(ZEL_BENCH_APP_PATH) + render::files::kAimMarker);
+        dot->Scale(0.03, 0.03, 0.03);
+        auto& z = scene.graph->Slots();
+        for (int i = 0; i < 1000; ++i) {
+            auto f = render::Frame::Create(z.SceneRoot);
+            f->SetPosition(z.VembaFrames[static_cast<std::size_t>(1 + i % 8)].get(),
+                           {0.1 * (i % 50) - 1.9, 1.5, -0.1 * ((i / 50) % 10)});
+            f->AddVisual(dot);
+        }
+    }
+    RunFrames(state, scene);
+}
+BENCHMARK(BM_FullSceneWithLabelDots1024x768)->Iterations(300)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
