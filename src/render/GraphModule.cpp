@@ -32,9 +32,13 @@ T& Need(const std::shared_ptr<T>& p) {
     return *p;
 }
 
-template <typename T>
-T& Need(const std::unique_ptr<T>& p) {
+RenderDevice& Need(const std::unique_ptr<RenderDevice>& p) {
     if (!p) throw RenderError(RenderErrorCode::NoDevice, "устройство не создано");
+    return *p;
+}
+
+Viewport& Need(const std::unique_ptr<Viewport>& p) {
+    if (!p) throw RenderError(RenderErrorCode::NoObject, "окно просмотра не создано");
     return *p;
 }
 

@@ -1,0 +1,60 @@
+#include "render/PictureWindow.h"
+
+#include <QExposeEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace zel::render {
+
+PictureWindow::PictureWindow() : store_(this) { setSurfaceType(QSurface::RasterSurface); }
+
+QRect PictureWindow::FitRect(const QSize& picture, const QSize& window) {
+    if (picture.isEmpty() || window.isEmpty()) return {};
+    QSize fitted = picture.scaled(window, Qt::KeepAspectRatio);
+    return {(window.width() - fitted.width()) / 2, (window.height() - fitted.height()) / 2, fitted.width(),
+            fitted.height()};
+}
+
+void PictureWindow::ShowPicture(const QImage& picture) {
+    picture_ = picture;
+    Paint();
+}
+
+void PictureWindow::Paint() {
+    if (!isExposed()) return;
+    const QRect area(QPoint(0, 0), size());
+    store_.beginPaint(area);
+    {
+        QPainter p(store_.paintDevice());
+        p.fillRect(area, Qt::black);
+        if (!picture_.isNull()) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform, picture_.size() != size());
+            p.drawImage(FitRect(picture_.size(), size()), picture_);
+        }
+    }
+    store_.endPaint();
+    store_.flush(area);
+}
+
+void PictureWindow::exposeEvent(QExposeEvent*) { Paint(); }
+
+void PictureWindow::resizeEvent(QResizeEvent* e) {
+    store_.resize(e->size());
+    Paint();
+}
+
+void PictureWindow::keyPressEvent(QKeyEvent* e) {
+    if (OnKeyPress) OnKeyPress(e);
+}
+
+void PictureWindow::keyReleaseEvent(QKeyEvent* e) {
+    if (OnKeyRelease) OnKeyRelease(e);
+}
+
+bool PictureWindow::event(QEvent* e) {
+    if (e->type() == QEvent::Close && OnCloseRequest) OnCloseRequest();
+    return QWindow::event(e);
+}
+
+}  // namespace zel::render
