@@ -132,6 +132,13 @@ bool GraphModule::InitDirect3D() {
 }
 
 bool GraphModule::LoadScene() {
+    // Every match builds its scene from nothing; only the device stays.
+    // Objects of an earlier scene (a room, walls, posts it had) go now.
+    {
+        SceneSlots fresh;
+        fresh.Device = std::move(slots_.Device);
+        slots_ = std::move(fresh);
+    }
     SceneScript script(port_, log_);
     SceneSlots& z = slots_;
     auto run = [&](const std::function<void()>& statement) { return script.Run(statement); };

@@ -481,6 +481,20 @@ TEST(GraphModule, ShutdownTwiceIsHarmlessAndLaterFrameWorkReportsFailure) {
     EXPECT_FALSE(h.graph->RenderStep().has_value());
 }
 
+TEST(GraphModule, NextSceneKeepsNothingOfTheLastOne) {
+    SceneHarness h;
+    h.s.UseRoom = kTrue;
+    h.s.Border = kTrue;
+    ASSERT_TRUE(h.Build());
+    h.s.UseRoom = kFalse;
+    h.s.Border = kFalse;
+    ASSERT_TRUE(h.graph->LoadScene());
+    EXPECT_EQ(h.Slots().LampFrame, nullptr);
+    EXPECT_EQ(h.Slots().RoomMesh, nullptr);
+    EXPECT_EQ(h.Slots().WallMeshes[1], nullptr);
+    EXPECT_FALSE(h.graph->RenderStep().has_value());
+}
+
 TEST(GraphModule, OutOfRangeInputIsRefusedWithoutHarm) {
     SceneHarness h;
     h.s.Num = 12;  // damaged: more participants than slots
