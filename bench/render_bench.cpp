@@ -76,11 +76,11 @@ struct FullScene {
         }
     }
 
-    MatchState s;
-    QuietPort port;
-    ErrorLog log;
-    std::unique_ptr<render::GraphModule> graph;
-    bool ok = false;
+    MatchState s;                                // eight pieces, walls, posts, room
+    QuietPort port;                              // no captions or boxes to show
+    ErrorLog log;                                // only written if the scene fails
+    std::unique_ptr<render::GraphModule> graph;  // the scene being drawn
+    bool ok = false;                             // device and scene were built
 };
 
 void RunFrames(benchmark::State& state, FullScene& scene) {

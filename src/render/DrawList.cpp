@@ -41,8 +41,8 @@ DrawList CollectDrawList(const Frame& scene) {
     // Depth first with an explicit stack: the world placement of each frame
     // is its parent's composed with its own.
     struct Pending {
-        const Frame* frame;
-        Transform parentWorld;
+        const Frame* frame;     // the frame still to visit
+        Transform parentWorld;  // its parent's placement in the scene
     };
     std::vector<Pending> stack;
     stack.push_back({&scene, {}});

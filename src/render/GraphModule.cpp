@@ -45,7 +45,9 @@ Viewport& Need(const std::unique_ptr<Viewport>& p) {
 // The room box: twelve triangles, corners in the order they are added.
 // The first eight are its four walls, then the floor and the ceiling.
 struct RoomTriangle {
-    Vec3 a, b, c;
+    Vec3 a;  // first corner
+    Vec3 b;  // second corner
+    Vec3 c;  // third corner; a, b, c run clockwise seen from inside the room
 };
 constexpr int kRoomWallTriangles = 8;
 const RoomTriangle kRoomTriangles[12] = {

@@ -4,9 +4,9 @@
 namespace zel::render {
 
 // Scene coordinates: x along the table, y up, z = -(table y) / 10. The scene
-// is shown the way the old left-handed platform showed it: seen by a camera,
-// its own x is to the right, y up and z into the screen. All CPU-side
-// geometry is double precision; only the GPU gets floats.
+// is shown left-handed: seen by a camera, its own x is to the right, y up
+// and z into the screen. All CPU-side geometry is double precision; only the
+// GPU gets floats.
 struct Vec3 {
     double x = 0;  // first axis
     double y = 0;  // second axis (height in the scene)

@@ -55,11 +55,11 @@ struct SceneHarness {
     render::SceneSlots& Slots() { return graph->Slots(); }
     std::string Log() const { return TempDir::Read(log.Path()); }
 
-    TempDir tmp;
-    MatchState s;
-    FakeMatchPort port{&s};
-    ErrorLog log;
-    std::unique_ptr<render::GraphModule> graph;
+    TempDir tmp;                                 // holds the error log
+    MatchState s;                                // the match the scene shows
+    FakeMatchPort port{&s};                      // records captions, answers questions
+    ErrorLog log;                                // zelerror.log in tmp
+    std::unique_ptr<render::GraphModule> graph;  // the scene under test
 };
 
 // An orthographic camera straight above the table: image column grows with
@@ -69,8 +69,8 @@ struct TopView {
     double scale = 1;   // pixels per table unit
     double cx = 0;      // table x under the image centre
     double cy = 0;      // table y under the image centre
-    int width = 0;      // image size
-    int height = 0;
+    int width = 0;      // image width in pixels
+    int height = 0;     // image height in pixels
 
     // Table coordinates of the centre of pixel (col, row).
     double TableX(int col) const { return (col + 0.5 - width / 2.0) / scale + cx; }
@@ -120,7 +120,7 @@ public:
     }
 
 private:
-    std::vector<std::pair<render::Frame*, std::shared_ptr<render::MeshBuilder>>> kept_;
+    std::vector<std::pair<render::Frame*, std::shared_ptr<render::MeshBuilder>>> kept_;  // what to put back where
 };
 
 // Signed distance to the axis-aligned rectangle x0..x1, y0..y1.

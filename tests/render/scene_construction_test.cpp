@@ -17,13 +17,13 @@ namespace texts = render::texts;
 
 // One way a match can be set up for the scene.
 struct SceneFlags {
-    bool room;
-    bool texture;
-    int walls;         // 0, 1 or 2
-    std::int16_t bordMode;
-    bool posts;
-    std::int16_t maxX;
-    std::int16_t maxY;
+    bool room;              // UseRoom
+    bool texture;           // UseTex
+    int walls;              // 0, 1 or 2 walls (Border, BordSimm)
+    std::int16_t bordMode;  // which pair of edges the walls guard
+    bool posts;             // Pipa
+    std::int16_t maxX;      // table width
+    std::int16_t maxY;      // table height
 };
 
 std::string Name(const SceneFlags& f) {
