@@ -1,0 +1,255 @@
+#include "frontend/MainMenuWindow.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadialGradient>
+#include <QVBoxLayout>
+
+#include "frontend/AboutWindow.h"
+#include "frontend/ClickLabel.h"
+#include "frontend/FrontendTexts.h"
+#include "setup/BusyPointer.h"
+#include "setup/TextFile.h"
+
+namespace zel {
+namespace {
+
+QString Q(const char* text) { return QString::fromUtf8(text); }
+
+constexpr int kMenuWidth = 600;
+constexpr int kMenuHeight = 560;
+
+const char* const kButtonStyle =
+    "QPushButton { color: #fbe7a1; font-size: 16px; font-weight: bold; padding: 7px 18px;"
+    " border: 1px solid #c9a44a; border-radius: 9px;"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3d6b45, stop:1 #1d3a24); }"
+    "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+    " stop:0 #52875b, stop:1 #27502f); }"
+    "QPushButton:focus { border: 2px solid #ffe08a; }"
+    "QPushButton:pressed { background: #1a3320; }";
+
+const char* const kLinkStyle = "color: #ffd970; font-size: 14px; text-decoration: underline;";
+
+}  // namespace
+
+MainMenuWindow::MainMenuWindow(const MatchState& s, Dialogs& dialogs,
+                               const DesktopLauncher& launcher)
+    : s_(s), dialogs_(dialogs), launcher_(launcher) {
+    setObjectName(QStringLiteral("frmMainMenu"));
+    setWindowTitle(QString::fromStdString(ApplicationTitle()));
+    resize(kMenuWidth, kMenuHeight);
+
+    auto* heading = new QLabel(Q(texts::kMenuHeading), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setStyleSheet(QStringLiteral("color: #ffe08a; font-size: 30px; font-weight: bold;"));
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(8);
+    quickMatch_ = AddButton("cmdFewGamers", texts::kQuickMatch, texts::kQuickMatchTip);
+    QPushButton* team = AddButton("cmdCom", texts::kTeamMatch, texts::kTeamMatchTip);
+    QPushButton* load = AddButton("cmdLoadGame", texts::kLoadGame, texts::kLoadGameTip);
+    const std::string chronicleTip = std::string(texts::kChronicleTipStart) + texts::kClubSchool;
+    QPushButton* chronicle = AddButton("cmdHronika", texts::kChronicle, chronicleTip.c_str());
+    QPushButton* help = AddButton("cmdHelp", texts::kHelp, texts::kHelpTip);
+    QPushButton* service = AddButton("cmdEway", texts::kService, texts::kServiceTip);
+    QPushButton* splash = AddButton("cmdSplash", texts::kSplash, nullptr);
+    QPushButton* net = AddButton("cmdNetGame", texts::kNetGame, nullptr);  // no action
+    QPushButton* exit = AddButton("cmdExit", texts::kExit, texts::kExitTip);
+    for (QPushButton* b : {quickMatch_, team, load, chronicle, help, service, splash, net, exit})
+        buttons->addWidget(b);
+
+    connect(quickMatch_, &QPushButton::clicked, this, [this] { RunQuickMatch(); });
+    connect(team, &QPushButton::clicked, this, [this] { RunTeamMatch(); });
+    connect(load, &QPushButton::clicked, this, [this] { RunLoadGame(); });
+    connect(chronicle, &QPushButton::clicked, this, [this] { RunChronicle(); });
+    connect(help, &QPushButton::clicked, this, [this, help] { PopUp(helpMenu_, help); });
+    connect(service, &QPushButton::clicked, this, [this, service] { PopUp(supportMenu_, service); });
+    connect(splash, &QPushButton::clicked, this, [this] { RunSplash(); });
+    connect(exit, &QPushButton::clicked, this, [this] { close(); });
+
+    auto* arms = new ClickLabel(this);
+    arms->setObjectName(QStringLiteral("Image1"));
+    arms->setToolTip(Q(texts::kCoatOfArmsTip));
+    arms->setAlignment(Qt::AlignCenter);
+    arms->setCursor(Qt::PointingHandCursor);
+    arms->setPixmap(QPixmap(QString::fromStdString(s_.AppPath + texts::kSmallCoatOfArms)));
+    arms->OnPress = [this](QMouseEvent*) { RunCoatOfArms(); };
+
+    auto* maker = new ClickLabel(Q(texts::kMakerLink), this);
+    maker->setObjectName(QStringLiteral("lblMerovane"));
+    maker->setToolTip(Q(texts::kMakerLinkTip));
+    auto* club = new ClickLabel(Q(texts::kClubLink), this);
+    club->setObjectName(QStringLiteral("lblVembKlub"));
+    club->setToolTip(Q(texts::kClubLinkTip));
+    for (ClickLabel* link : {maker, club}) {
+        link->setStyleSheet(QString::fromLatin1(kLinkStyle));
+        link->setCursor(Qt::PointingHandCursor);
+        link->setAlignment(Qt::AlignCenter);
+    }
+    maker->OnPress = [this, maker](QMouseEvent*) { RunWebLabel(maker, texts::kMakerSite); };
+    club->OnPress = [this, club](QMouseEvent*) { RunWebLabel(club, texts::kClubSite); };
+
+    auto* side = new QVBoxLayout;
+    side->addStretch(1);
+    side->addWidget(arms);
+    side->addSpacing(18);
+    side->addWidget(maker);
+    side->addWidget(club);
+    side->addStretch(1);
+
+    auto* beta = new QLabel(Q(texts::kBetaNotice), this);
+    beta->setObjectName(QStringLiteral("Label2"));
+    beta->setWordWrap(true);
+    beta->setAlignment(Qt::AlignCenter);
+    beta->setStyleSheet(QStringLiteral("color: #e6ddc0; font-size: 12px;"));
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(36, 24, 36, 18);
+    grid->addWidget(heading, 0, 0, 1, 2);
+    grid->addLayout(buttons, 1, 0);
+    grid->addLayout(side, 1, 1);
+    grid->addWidget(beta, 2, 0, 1, 2);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setRowStretch(1, 1);
+    setStyleSheet(QString::fromLatin1(kButtonStyle));
+
+    helpMenu_ = new QMenu(Q(texts::kHelpMenu), this);
+    helpMenu_->setObjectName(QStringLiteral("mnuPop"));
+    QAction* contents = helpMenu_->addAction(Q(texts::kHelpContents));
+    contents->setObjectName(QStringLiteral("mnuItemContents"));
+    helpMenu_->addSeparator();
+    QAction* about = helpMenu_->addAction(Q(texts::kHelpAbout));
+    about->setObjectName(QStringLiteral("mnuItemAbout"));
+    connect(contents, &QAction::triggered, this, [this] { RunHelpContents(); });
+    connect(about, &QAction::triggered, this, [this] { RunAbout(); });
+
+    supportMenu_ = new QMenu(Q(texts::kSupportMenu), this);
+    supportMenu_->setObjectName(QStringLiteral("mnuSupport"));
+    QAction* update = supportMenu_->addAction(Q(texts::kSupportUpdate));
+    update->setObjectName(QStringLiteral("mnuItemUpdate"));
+    QAction* home = supportMenu_->addAction(Q(texts::kSupportHomePage));
+    home->setObjectName(QStringLiteral("mnuItemHomePage"));
+    supportMenu_->addSeparator();
+    QAction* report = supportMenu_->addAction(Q(texts::kSupportReport));
+    report->setObjectName(QStringLiteral("mnuItemReport"));
+    connect(update, &QAction::triggered, this, [this] { RunUpdatePage(); });
+    connect(home, &QAction::triggered, this, [this] { RunHomePage(); });
+    connect(report, &QAction::triggered, this, [this] { RunProblemReport(); });
+}
+
+MainMenuWindow::~MainMenuWindow() = default;
+
+QPushButton* MainMenuWindow::AddButton(const char* name, const char* caption, const char* tip) {
+    auto* button = new QPushButton(Q(caption), this);
+    button->setObjectName(QString::fromLatin1(name));
+    if (tip) button->setToolTip(Q(tip));
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+void MainMenuWindow::PopUp(QMenu* menu, QPushButton* under) {
+    menu->popup(under->mapToGlobal(QPoint(0, 0)));
+}
+
+void MainMenuWindow::FocusQuickMatch() { quickMatch_->setFocus(Qt::OtherFocusReason); }
+
+void MainMenuWindow::RunQuickMatch() {
+    BusyPointer busy(dialogs_);
+    if (QuickMatch) QuickMatch();
+}
+
+void MainMenuWindow::RunTeamMatch() {
+    BusyPointer busy(dialogs_);
+    setEnabled(false);
+    setWindowTitle(Q(texts::kLoadingTeams));
+    if (TeamMatch) TeamMatch();
+    busy.Release();
+    setWindowTitle(QString::fromStdString(ApplicationTitle()));
+    setEnabled(true);
+}
+
+void MainMenuWindow::RunLoadGame() {
+    if (LoadGame) LoadGame();
+}
+
+void MainMenuWindow::RunChronicle() {
+    BusyPointer busy(dialogs_);
+    if (Chronicle) Chronicle();
+}
+
+void MainMenuWindow::RunCoatOfArms() {
+    if (!FileExists(s_.AppPath + texts::kBigCoatOfArms)) {
+        dialogs_.Ask({texts::kFileNotFound, "", MsgIcon::Information, MsgButtons::Ok});
+        return;
+    }
+    if (CoatOfArms) CoatOfArms();
+}
+
+void MainMenuWindow::RunSplash() {
+    if (ReplaySlideShow) ReplaySlideShow();
+}
+
+void MainMenuWindow::RunAbout() {
+    AboutWindow about(s_.AppPath, dialogs_, launcher_, this);
+    about.exec();
+}
+
+void MainMenuWindow::RunHelpContents() { launcher_.OpenHelp(s_.AppPath, dialogs_); }
+
+void MainMenuWindow::RunHomePage() { launcher_.StartNet(texts::kProductHomePage); }
+
+void MainMenuWindow::RunUpdatePage() { launcher_.StartNet(texts::kProductUpdatePage); }
+
+void MainMenuWindow::RunProblemReport() {
+    if (ProblemReport) ProblemReport();
+}
+
+void MainMenuWindow::RunWebLabel(ClickLabel* label, const char* address) {
+    if (linkBusy_ != 0) return;
+    linkBusy_ = -1;
+    label->setCursor(Qt::WaitCursor);
+    launcher_.StartNet(address);
+    label->setCursor(Qt::PointingHandCursor);
+    linkBusy_ = 0;
+}
+
+void MainMenuWindow::closeEvent(QCloseEvent* e) {
+    if (exiting_) {
+        e->accept();
+        return;
+    }
+    const MsgAnswer answer =
+        dialogs_.Ask({texts::kExitQuestion, "", MsgIcon::Information, MsgButtons::OkCancel});
+    if (answer != MsgAnswer::Ok) {
+        e->ignore();
+        return;
+    }
+    exiting_ = true;
+    e->accept();
+    if (OnExitProgram) OnExitProgram();
+}
+
+void MainMenuWindow::paintEvent(QPaintEvent*) {
+    // Green baize lit from above, darker towards the edges.
+    QPainter p(this);
+    QLinearGradient base(0, 0, 0, height());
+    base.setColorAt(0.0, QColor(24, 66, 38));
+    base.setColorAt(1.0, QColor(10, 34, 20));
+    p.fillRect(rect(), base);
+    QRadialGradient light(width() * 0.45, height() * 0.35, width() * 0.75);
+    light.setColorAt(0.0, QColor(90, 160, 100, 90));
+    light.setColorAt(1.0, QColor(0, 0, 0, 0));
+    p.fillRect(rect(), light);
+    p.setPen(QPen(QColor(201, 164, 74), 3));
+    p.drawRoundedRect(rect().adjusted(8, 8, -9, -9), 14, 14);
+}
+
+}  // namespace zel

@@ -1,0 +1,33 @@
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <QGuiApplication>
+
+#include "MediaFiles.h"
+
+// zel-media ROOT: draws the front end's pictures and the slide-show script
+// into ROOT/gamedata/. Runs at build time, without a display.
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zel-media ROOT\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const std::filesystem::path root(argv[1]);
+    for (const zel::media::MediaFile& file : zel::media::MakeMediaFiles()) {
+        const std::filesystem::path path = root / file.Path;
+        std::error_code ec;
+        std::filesystem::create_directories(path.parent_path(), ec);
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(file.Bytes.data(), static_cast<std::streamsize>(file.Bytes.size()));
+        if (!out) {
+            std::fprintf(stderr, "zel-media: cannot write %s\n", path.string().c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
