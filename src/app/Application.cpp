@@ -56,9 +56,18 @@ std::unique_ptr<QWidget> Application::MakeSplash() {
 
 std::unique_ptr<QWidget> Application::MakeMenu() {
     auto menu = std::make_unique<MainMenuWindow>(s_, *dialogs_, launcher_);
-    menu->QuickMatch = [this] {
-        if (QuickMatch) QuickMatch();
+    // The hooks are read when the command runs, so they may be set at any time.
+    auto forward = [](std::function<void()>& hook) {
+        return [&hook] {
+            if (hook) hook();
+        };
     };
+    menu->QuickMatch = forward(QuickMatch);
+    menu->TeamMatch = forward(TeamMatch);
+    menu->LoadGame = forward(LoadGame);
+    menu->Chronicle = forward(Chronicle);
+    menu->CoatOfArms = forward(CoatOfArms);
+    menu->ProblemReport = forward(ProblemReport);
     menu->ReplaySlideShow = [this] { ReplaySlideShow(); };
     menu->OnExitProgram = [this] { ExitProgram(); };
     return menu;

@@ -55,7 +55,9 @@ struct ApplicationOptions {
 // The match window and the screens still to come plug in through the hooks:
 //  - QuickMatch runs for the main menu's "Быстрая игра" (with the busy
 //    pointer shown); it should hand over from Menu() to its screen with
-//    Screens().HandOver. Left empty it does nothing.
+//    ScreenNavigator::HandOver. Left empty it does nothing. TeamMatch,
+//    LoadGame, Chronicle, CoatOfArms and ProblemReport are the menu's other
+//    commands whose screens live elsewhere, alike.
 //  - ReleaseGraphics runs in ExitProgram to release the 3D objects.
 //  - DriverList gives the display drivers the second start-up stage puts
 //    in the options screen's list.
@@ -87,6 +89,11 @@ public:
     void ShowMenuFrom(QWidget* from);
 
     std::function<void()> QuickMatch;       // "Быстрая игра"
+    std::function<void()> TeamMatch;        // "Командная игра"
+    std::function<void()> LoadGame;         // "Загрузить игру"
+    std::function<void()> Chronicle;        // "Хроника Вембы"
+    std::function<void()> CoatOfArms;       // the coat-of-arms thumbnail
+    std::function<void()> ProblemReport;    // "Отчет об ошибках"
     std::function<void()> ReleaseGraphics;  // the 3D objects, at the end
     // The display drivers for the options screen's list at start-up; empty
     // leaves the list with its one default entry.

@@ -123,7 +123,7 @@ TEST(MainMenu, CoatOfArmsNeedsItsPicture) {
     Application& app = h.Started();
     MainMenuWindow* menu = app.Menu();
     int opened = 0;
-    menu->CoatOfArms = [&] { ++opened; };
+    app.CoatOfArms = [&] { ++opened; };
     QTest::mouseClick(menu->findChild<ClickLabel*>("Image1"), Qt::LeftButton);
     ASSERT_EQ(h.dialogs.Messages.size(), 1u);
     EXPECT_EQ(h.dialogs.Messages[0].Text, "Необходимый файл не найден!");

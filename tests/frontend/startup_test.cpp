@@ -10,6 +10,7 @@
 #include "app/ProgramStart.h"
 #include "frontend/FrontendTexts.h"
 #include "setup/Settings.h"
+#include "setup/TextFile.h"
 
 namespace zel {
 namespace {
@@ -108,7 +109,7 @@ TEST(Startup, ProgramReachesTheMenuWithFocusOnQuickMatch) {
     EXPECT_EQ(app.State().MaxY, 400);
     EXPECT_EQ(app.State().AppPath, h.Folder());
     EXPECT_TRUE(h.dialogs.Messages.empty());
-    EXPECT_FALSE(test::TempDir::Read(h.dir.File("zel.ini")).size() > 0);
+    EXPECT_FALSE(FileExists(h.dir.File("zel.ini")));
 }
 
 TEST(Startup, KeyDuringTheFirstSlideRunsTheSecondStageAtOnce) {
@@ -128,6 +129,23 @@ TEST(Startup, KeyDuringTheFirstSlideRunsTheSecondStageAtOnce) {
     EXPECT_TRUE(app.SettingsLoaded());
     EXPECT_TRUE(app.Menu()->isVisible());
     EXPECT_FALSE(splash->isVisible());
+}
+
+TEST(Startup, ClosingTheSplashSkipsTheShowAndKeepsTheSettingsFile) {
+    test::AppHarness h;
+    h.dir.Write("zel.ini", "[zelset]\r\nMaxX=720\r\n");
+    h.Picture("a.png");
+    Application& app = h.Started("[MerovaneVistrel]\r\na.png\r\n30000\r\n");
+    // Ending the program before the settings are read writes nothing.
+    app.ExitProgram();
+    EXPECT_EQ(test::TempDir::Read(h.dir.File("zel.ini")), "[zelset]\r\nMaxX=720\r\n");
+
+    Application& again = h.Started("[MerovaneVistrel]\r\na.png\r\n30000\r\n");
+    again.Splash()->close();
+    ASSERT_NE(again.Menu(), nullptr);
+    EXPECT_TRUE(again.Menu()->isVisible());
+    EXPECT_EQ(again.State().MaxX, 720);
+    EXPECT_FALSE(again.ExitRequested());
 }
 
 TEST(Startup, SettingsSavedAtExitAreReadAtTheNextStart) {
