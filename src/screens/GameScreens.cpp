@@ -1,0 +1,116 @@
+#include "screens/GameScreens.h"
+
+#include <QWidget>
+
+#include "frontend/ScreenNavigator.h"
+#include "screens/OptionsWindow.h"
+#include "screens/ResultsWindow.h"
+#include "screens/StartWindow.h"
+
+namespace zel::screens {
+
+GameScreens::GameScreens(ScreenEnvironment env)
+    : env_(std::move(env)), starter_(*env_.State, *env_.Store, *env_.Messages) {
+    ScreenNavigator& nav = *env_.Navigator;
+    nav.Register(kStartScreen, [this] { return std::make_unique<StartWindow>(*this); });
+    nav.Register(kOptionsScreen, [this] { return std::make_unique<OptionsWindow>(*this); });
+    nav.Register(kResultScreen, [this] { return std::make_unique<ResultsWindow>(*this); });
+}
+
+GameScreens::~GameScreens() = default;
+
+StartWindow* GameScreens::Start() { return env_.Navigator->Get<StartWindow>(kStartScreen); }
+OptionsWindow* GameScreens::Options() { return env_.Navigator->Get<OptionsWindow>(kOptionsScreen); }
+ResultsWindow* GameScreens::Results() { return env_.Navigator->Get<ResultsWindow>(kResultScreen); }
+
+void GameScreens::HandOver(QWidget* from, QWidget* to) {
+    if (!to) return;
+    ScreenNavigator::HandOver(from, to);
+    to->raise();
+    to->activateWindow();
+}
+
+void GameScreens::OpenStart(QWidget* from) {
+    StartWindow* start = Start();
+    HandOver(from, start);
+    start->Refresh();
+}
+
+void GameScreens::OpenOptions(QWidget* from, bool fromResults) {
+    OptionsWindow* options = Options();
+    env_.Store->Options.SetOpenedFromResults(fromResults);
+    HandOver(from, options);
+    options->FormLoad();
+}
+
+void GameScreens::ReturnFromOptions() {
+    OptionsWindow* options = Options();
+    if (env_.Store->Options.OpenedFromResults()) {
+        HandOver(options, Results());
+    } else if (IsSet(env_.State->TeamGame) && env_.ShowTeams) {
+        env_.ShowTeams(options);
+    } else {
+        OpenStart(options);
+    }
+}
+
+void GameScreens::ReturnFromResults() {
+    ResultsWindow* results = Results();
+    if (IsSet(env_.State->TeamGame) && env_.ShowTeams) {
+        env_.ShowTeams(results);
+    } else {
+        OpenStart(results);
+    }
+}
+
+StartOutcome GameScreens::StartGameFrom(QWidget* caller) {
+    StartGameHooks hooks;
+    hooks.OpenOptions = [this, caller] {
+        // As the setup screen's "Параметры >>" does.
+        env_.State->TeamGame = kFalse;
+        OpenOptions(caller, false);
+    };
+    hooks.ForceNumLock = env_.ForceNumLock;
+    hooks.RunMatch = [this, caller] {
+        caller_ = caller;
+        if (caller) caller->hide();
+        matchRunning_ = true;
+        if (env_.RunMatch) {
+            env_.RunMatch([this](NextScreen next, bool gameOver, bool save) { MatchEnded(next, gameOver, save); });
+        } else {
+            MatchEnded(NextScreen::None, false, false);
+        }
+    };
+    return starter_.StartGame(hooks);
+}
+
+void GameScreens::MatchEnded(NextScreen next, bool gameOver, bool enableSaveReplay) {
+    if (!matchRunning_) return;
+    matchRunning_ = false;
+    starter_.MatchClosed();
+    QWidget* caller = caller_.data();
+    switch (next) {
+        case NextScreen::Results: {
+            ResultsWindow* results = Results();
+            HandOver(caller, results);
+            results->ShowMatchEnd(gameOver, enableSaveReplay);
+            break;
+        }
+        case NextScreen::MainMenu:
+            if (env_.ShowMainMenu) env_.ShowMainMenu(caller);
+            break;
+        case NextScreen::SavedGames:
+            if (env_.ShowSavedGames) {
+                env_.ShowSavedGames(caller);
+            } else if (env_.ShowMainMenu) {
+                env_.ShowMainMenu(caller);
+            }
+            break;
+        case NextScreen::None:
+            // No match ran (the 3D start-up failed): the calling screen again.
+            if (caller) HandOver(nullptr, caller);
+            break;
+    }
+}
+
+}  // namespace zel::screens

@@ -1,0 +1,70 @@
+#pragma once
+#include <QPointer>
+
+#include "screens/GameStarter.h"
+#include "screens/ScreenEnvironment.h"
+
+class QWidget;
+
+namespace zel::screens {
+
+class OptionsWindow;
+class ResultsWindow;
+class StartWindow;
+
+// Names of the screens in the navigator.
+inline constexpr const char* kStartScreen = "frmStart";
+inline constexpr const char* kOptionsScreen = "frmOptions";
+inline constexpr const char* kResultScreen = "frmResult";
+
+// The match setup, options and results screens and the ways between them
+// and the match: it registers the three windows with the navigator (each is
+// made on first use and then kept, hidden when not shown), runs StartGame
+// for whichever screen calls it, and opens the screen the match window
+// asks for when a match ends. Every hand-over hides the screen that was
+// shown and gives the next one its window state.
+class GameScreens {
+public:
+    explicit GameScreens(ScreenEnvironment env);
+    ~GameScreens();
+    GameScreens(const GameScreens&) = delete;
+    GameScreens& operator=(const GameScreens&) = delete;
+
+    // "Быстрая игра": hides `from` (the main menu) and shows the match setup
+    // screen in its window state.
+    void OpenStart(QWidget* from);
+    // Hides `from`, shows the options screen in its window state and
+    // refreshes its controls from the settings (FormLoad). With fromResults
+    // its "< Назад" and "Готово" lead back to the results screen.
+    void OpenOptions(QWidget* from, bool fromResults);
+    // The options screen's way back: to the results screen when that opened
+    // it, else to the teams screen when a team match is set up, else to the
+    // match setup screen.
+    void ReturnFromOptions();
+    // The results screen's way back: the teams screen after a team match,
+    // else the match setup screen.
+    void ReturnFromResults();
+
+    // StartGame with `caller` as the calling screen: its failures open the
+    // options screen from `caller`; a match hides it.
+    StartOutcome StartGameFrom(QWidget* caller);
+
+    // The screens, made on first use.
+    StartWindow* Start();
+    OptionsWindow* Options();
+    ResultsWindow* Results();
+
+    GameStarter& Starter() { return starter_; }
+    ScreenEnvironment& Env() { return env_; }
+
+private:
+    void MatchEnded(NextScreen next, bool gameOver, bool enableSaveReplay);
+    void HandOver(QWidget* from, QWidget* to);
+
+    ScreenEnvironment env_;          // what the screens use from the program
+    GameStarter starter_;            // StartGame and the slot masses
+    QPointer<QWidget> caller_;       // the screen that started the running match
+    bool matchRunning_ = false;      // a match was handed to the match window
+};
+
+}  // namespace zel::screens
