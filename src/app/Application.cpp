@@ -171,7 +171,11 @@ void Application::InitSound() {
 }
 
 void Application::StartMedia() {
-    if (SplashWindow* splash = Splash()) splash->Player().StartMedia(s_.AppPath);
+    SplashWindow* splash = Splash();
+    // A key pressed while the splash came up has skipped the show already
+    // and the menu is up: the show must not start behind it.
+    if (!splash || splash->Player().Ending()) return;
+    splash->Player().StartMedia(s_.AppPath);
 }
 
 void Application::SetMenuCaption(const std::string& text) {

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -129,6 +131,22 @@ TEST(Startup, KeyDuringTheFirstSlideRunsTheSecondStageAtOnce) {
     EXPECT_TRUE(app.SettingsLoaded());
     EXPECT_TRUE(app.Menu()->isVisible());
     EXPECT_FALSE(splash->isVisible());
+}
+
+TEST(Startup, KeyBeforeTheShowStartsSkipsItForGood) {
+    test::AppHarness h;
+    h.Picture("a.png");
+    h.Script("[MerovaneVistrel]\r\na.png\r\n30000\r\n");
+    Application& app = h.Make();
+    // Delivered by the first pass of event dispatch, while the sound starts.
+    QWidget* splash = app.Screens().Screen(kSplashScreen);
+    QCoreApplication::postEvent(splash, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier));
+    app.Run();
+    ASSERT_NE(app.Menu(), nullptr);
+    EXPECT_TRUE(app.Menu()->isVisible());
+    EXPECT_FALSE(app.Splash()->isVisible());
+    EXPECT_FALSE(app.Splash()->SlideTimerActive());
+    EXPECT_TRUE(app.Splash()->Slide().isNull());
 }
 
 TEST(Startup, ClosingTheSplashSkipsTheShowAndKeepsTheSettingsFile) {
