@@ -294,6 +294,7 @@ bool GraphModule::LoadScene() {
     run([&] {
         if (hooks_.LoadSounds) hooks_.LoadSounds();
     });
+    if (hooks_.LoadSoundStatements && !script.Stopped()) hooks_.LoadSoundStatements(script);
 
     // 17. The overlay font is the window's own; the caption goes back.
     run([&] { port_.SetCaption(settings_.AppTitle); });

@@ -17,6 +17,8 @@ class ErrorLog;
 
 namespace zel::render {
 
+class SceneScript;
+
 // What an operation that reports its failure to the caller returns: empty
 // on success, the error otherwise.
 using RenderFailure = std::optional<RenderError>;
@@ -29,6 +31,10 @@ struct GraphHooks {
     std::function<void()> RestoreDisplayMode;  // back to the desktop
     std::function<void()> BuildNameLabels;     // the name labels, after the pieces exist
     std::function<void()> LoadSounds;          // the match's sound effects
+    // The match's sound effects as statements of their own: the hook runs
+    // each load through the script, so a failing load is reported and asked
+    // about and the next load still runs. Called after LoadSounds.
+    std::function<void(SceneScript& script)> LoadSoundStatements;
 };
 
 // The match scene: the 3D start-up, the construction of the table, room,

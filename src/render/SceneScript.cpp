@@ -7,6 +7,7 @@
 #include "frontend/ErrorLog.h"
 #include "render/RenderError.h"
 #include "render/SceneMessages.h"
+#include "sound/SoundError.h"
 
 namespace zel::render {
 
@@ -15,6 +16,9 @@ bool SceneScript::Run(const std::function<void()>& statement) {
     try {
         statement();
     } catch (const RenderError& e) {
+        Fail(e.Number, e.Description);
+    } catch (const sound::SoundError& e) {
+        // A sound file that will not load is reported like a missing mesh.
         Fail(e.Number, e.Description);
     } catch (const std::exception& e) {
         Fail(static_cast<int>(RenderErrorCode::Internal), e.what());

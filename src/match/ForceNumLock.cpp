@@ -1,0 +1,7 @@
+#include "match/ForceNumLock.h"
+
+namespace zel::match {
+
+bool ForceNumLock() { return false; }
+
+}  // namespace zel::match
