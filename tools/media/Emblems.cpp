@@ -1,6 +1,7 @@
 #include "Emblems.h"
 
 #include <cmath>
+#include <numbers>
 
 #include <QPainter>
 #include <QPainterPath>
@@ -26,7 +27,7 @@ QPainterPath ShieldPath(const QRectF& r) {
 QPainterPath StarPath(const QPointF& c, double r) {
     QPainterPath star;
     for (int i = 0; i < 10; ++i) {
-        const double a = -M_PI / 2 + i * M_PI / 5;
+        const double a = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
         const double rr = (i % 2 == 0) ? r : r * 0.45;
         const QPointF pt = c + QPointF(rr * std::cos(a), rr * std::sin(a));
         if (i == 0) star.moveTo(pt); else star.lineTo(pt);

@@ -1,6 +1,7 @@
 #include "SplashSlides.h"
 
 #include <cmath>
+#include <numbers>
 
 #include <QPainter>
 
@@ -58,7 +59,7 @@ QImage MakerSlide() {
     PaintGlow(p, QPointF(320, 230), 300, QColor(60, 90, 180, 110));
     // Rays from behind the name.
     for (int i = 0; i < 24; ++i) {
-        const double a = i * 2 * M_PI / 24;
+        const double a = i * 2 * std::numbers::pi / 24;
         QPolygonF ray;
         ray << QPointF(320, 230) << QPointF(320 + 420 * std::cos(a - 0.05), 230 + 420 * std::sin(a - 0.05))
             << QPointF(320 + 420 * std::cos(a + 0.05), 230 + 420 * std::sin(a + 0.05));
@@ -116,7 +117,7 @@ QImage StrikeSlide() {
     PaintGlow(p, hit, 70, QColor(255, 250, 210, 220));
     p.setPen(QPen(QColor(255, 255, 235, 230), 3, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 10; ++i) {
-        const double a = i * 2 * M_PI / 10 + 0.2;
+        const double a = i * 2 * std::numbers::pi / 10 + 0.2;
         const double r1 = 14, r2 = (i % 2 == 0) ? 52 : 34;
         p.drawLine(hit + QPointF(r1 * std::cos(a), r1 * std::sin(a)),
                    hit + QPointF(r2 * std::cos(a), r2 * std::sin(a)));
