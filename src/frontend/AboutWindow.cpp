@@ -75,7 +75,7 @@ AboutWindow::AboutWindow(const std::string& appPath, Dialogs& dialogs,
 
     auto* technologies = new QListWidget(this);
     technologies->setObjectName(QStringLiteral("List1"));
-    technologies->addItems({Q(texts::kTechEngine), Q(texts::kTechDirectX), Q(texts::kTechPhysics)});
+    technologies->addItems({Q(texts::kTechEngine), Q(texts::kTechGraphics), Q(texts::kTechPhysics)});
     technologies->setMaximumHeight(72);
 
     auto* link = new ClickLabel(Q(texts::kProductHomePage), this);

@@ -107,7 +107,8 @@ inline constexpr const char* kBetaLabel = "Beta2";
 inline constexpr const char* kLogoMissing = "Ошибка при загрузке изображения! Файл не существует!";
 inline constexpr const char* kTechnologiesCaption = "В игре использованы следующие технологии:";
 inline constexpr const char* kTechEngine = "Korvalo 3D - собственный трехмерный движок игры";
-inline constexpr const char* kTechDirectX = "Microsoft DirectX 7 (or higher)";
+// The game draws through OpenGL, so the about box names what it really uses.
+inline constexpr const char* kTechGraphics = "OpenGL 3.3 (или выше)";
 inline constexpr const char* kTechPhysics = "TorvinMathEngine - физический движок стола";
 inline constexpr const char* kCreditsButton = "Разработчики";
 inline constexpr const char* kCreditsHeading = "Группа разработчиков игры Korvalo® II Vantorix:";
