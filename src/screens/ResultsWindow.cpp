@@ -68,7 +68,7 @@ ResultsWindow::ResultsWindow(GameScreens& screens) : screens_(screens) {
     teamGrid->addWidget(score1_, 1, 1);
     teamGrid->addWidget(team2_, 2, 0);
     teamGrid->addWidget(score2_, 2, 1);
-    teamGrid->setColumnStretch(0, 1);
+    teamGrid->setColumnStretch(2, 1);
 
     auto* facts = new QGridLayout;
     facts->addWidget(status_, 0, 0);

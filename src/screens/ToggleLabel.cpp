@@ -10,6 +10,10 @@ ToggleLabel::ToggleLabel(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setWordWrap(true);
     setFrameShape(QFrame::NoFrame);
+    // Underlined like a link, so it reads as something to click.
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
 }
 
 void ToggleLabel::mousePressEvent(QMouseEvent* e) {
