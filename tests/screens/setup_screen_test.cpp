@@ -196,6 +196,31 @@ TEST(SetupScreen, CountLeftByTheTeamsScreenDoesNotCarryOver) {
     EXPECT_EQ(h.started[0].Ftr, 0.01);
 }
 
+TEST(SetupScreen, TeamMatchKeepsThePlayersTheTeamsScreenSetUp) {
+    ScreensHarness h;
+    h.MarkOnly({0, 1});
+    h.s.TeamGame = kTrue;
+    for (int i = 1; i <= 4; ++i) {
+        h.s.Vembas[i].R = "Игрок" + std::to_string(i);
+        h.s.Vembas[i].TeamSide = static_cast<std::int16_t>((i + 1) % 2);
+        h.s.Vembas[i].RGray = ToFlag(i % 2 == 0);
+        h.s.KtoHodit[i] = static_cast<std::int16_t>(i);
+    }
+    h.store.Start.SetGamersKolvo(4);
+    h.teams.show();
+    EXPECT_EQ(h.screens->StartGameFrom(&h.teams), screens::StartOutcome::Started);
+    ASSERT_EQ(h.matches, 1);
+    const MatchState& m = h.started[0];
+    EXPECT_EQ(m.Num, 4);
+    EXPECT_TRUE(IsSet(m.TeamGame));
+    EXPECT_EQ(m.Vembas[3].R, "Игрок3");
+    EXPECT_EQ(m.Vembas[2].TeamSide, 1);
+    EXPECT_EQ(m.Vembas[2].RGray, kTrue);
+    EXPECT_EQ(m.Vembas[3].RGray, kFalse);
+    EXPECT_FALSE(h.teams.isVisible());
+    EXPECT_TRUE(h.screens->Results()->isVisible());
+}
+
 TEST(SetupScreen, KeyboardRunsRowByRowAndEscapeGoesBack) {
     ScreensHarness h;
     h.s.TeamGame = kTrue;
