@@ -3,7 +3,10 @@
 // the match window does each pass of its display loop. Reports the median
 // frame time over a few hundred frames. Needs an X display with OpenGL 3.3
 // (run it under xvfb-run with Mesa's software renderer on a machine without
-// a GPU).
+// a GPU). The name-label runs add eight five-character labels of the
+// densest glyph ("Щ", 32 dots each: 1280 dots) as the match window draws
+// them; the paired run alternates frames with and without them, so both
+// medians see the same machine load, and reports their ratio.
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -16,6 +19,7 @@
 #include "core/MatchSetup.h"
 #include "core/MatchState.h"
 #include "frontend/ErrorLog.h"
+#include "match/NameLabelVisual.h"
 #include "physics/Shapes.h"
 #include "render/GameDataFiles.h"
 #include "render/GraphModule.h"
@@ -130,6 +134,64 @@ void BM_FullSceneWithLabelDots1024x768(benchmark::State& state) {
     RunFrames(state, scene);
 }
 BENCHMARK(BM_FullSceneWithLabelDots1024x768)->Iterations(300)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Eight participants named with five of the densest glyph, their labels
+// built and shown over the pieces as a match starts.
+void AddDensestLabels(FullScene& scene, match::NameLabelVisual& labels) {
+    for (int i = 1; i <= 8; ++i) scene.s.Vembas[static_cast<std::size_t>(i)].R = "ЩЩЩЩЩ";
+    labels.Build(scene.s, scene.graph->Slots());
+}
+
+void BM_FullSceneWithNameLabels1024x768(benchmark::State& state) {
+    FullScene scene;
+    match::NameLabelVisual labels;
+    if (scene.ok) AddDensestLabels(scene, labels);
+    RunFrames(state, scene);
+    state.counters["label_dots"] = labels.Visual() ? labels.Visual()->Instances().size() : 0;
+}
+BENCHMARK(BM_FullSceneWithNameLabels1024x768)->Iterations(300)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Frames alternate between the labels shown and hidden; the two medians and
+// their ratio (the labels' frames over the plain ones).
+void BM_NameLabelCostPaired1024x768(benchmark::State& state) {
+    FullScene scene;
+    if (!scene.ok) {
+        state.SkipWithError("the scene could not be built (no OpenGL 3.3 display?)");
+        return;
+    }
+    match::NameLabelVisual labels;
+    AddDensestLabels(scene, labels);
+    std::vector<double> withMs, withoutMs;
+    int frame = 0;
+    for (auto _ : state) {
+        const bool shown = frame % 2 == 0;
+        if (shown) {
+            labels.Show(scene.graph->Slots());
+        } else {
+            labels.Hide();
+        }
+        const auto t0 = std::chrono::steady_clock::now();
+        scene.graph->RenderStep();
+        const QImage picture = scene.graph->Picture();
+        benchmark::DoNotOptimize(picture.constBits());
+        const auto t1 = std::chrono::steady_clock::now();
+        const double seconds = std::chrono::duration<double>(t1 - t0).count();
+        state.SetIterationTime(seconds);
+        (shown ? withMs : withoutMs).push_back(seconds * 1000);
+        ++frame;
+    }
+    auto median = [](std::vector<double>& v) {
+        if (v.empty()) return 0.0;
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    const double with = median(withMs);
+    const double without = median(withoutMs);
+    state.counters["median_with_labels_ms"] = with;
+    state.counters["median_without_labels_ms"] = without;
+    state.counters["labels_ratio"] = without > 0 ? with / without : 0;
+}
+BENCHMARK(BM_NameLabelCostPaired1024x768)->Iterations(400)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 #include "MarkerMeshes.h"
 
 #include <array>
+#include <cmath>
+#include <cstddef>
 #include <vector>
 
 #include "MeshShapes.h"
@@ -22,6 +24,7 @@ const std::vector<std::array<int, 3>> kArrowTriangles = {
     {0, 1, 5}, {0, 5, 6}, {2, 3, 1}, {1, 3, 5}, {5, 3, 4},
 };
 constexpr double kArrowHalfThickness = 2;
+constexpr double kBallRadius = 2;
 
 }  // namespace
 
@@ -29,9 +32,33 @@ Mesh BuildBallMesh() {
     Mesh mesh;
     mesh.Name = "Ball";
     const int m = mesh.AddMaterial({"BallWhite", {0.96, 0.95, 0.86}, 30, {0.5, 0.5, 0.5}, {}});
-    // 16 by 10 is round enough for a marker and cheap enough for the
-    // thousand-odd label dots drawn with it.
-    AddSphere(mesh, {0, 0, 0}, 2.0, 16, 10, m);
+    // Up to 1280 label dots show this mesh in every frame, a few pixels
+    // each, and a software renderer pays for every triangle of every dot.
+    // So the ball is the roundest solid of eight corners, the square
+    // antiprism with all edges equal (12 triangles); its corner normals
+    // point away from the centre, so the shading is that of a sphere.
+    const double pi = 3.14159265358979323846;
+    // Half the height between the squares over a square's corner radius,
+    // from "a slanted edge as long as a square's side".
+    const double rise = std::sqrt(2 - 4 * std::sin(pi / 8) * std::sin(pi / 8)) / 2;
+    const double ring = 1 / std::sqrt(1 + rise * rise);
+    std::array<int, 8> v{};
+    for (int k = 0; k < 8; ++k) {
+        const bool top = k < 4;
+        const double a = pi / 2 * (k % 4) + (top ? 0 : pi / 4);
+        const Vec3 n{ring * std::cos(a), (top ? 1 : -1) * rise * ring, ring * std::sin(a)};
+        v[static_cast<std::size_t>(k)] = mesh.AddVertex(n * kBallRadius, n);
+    }
+    // The two squares, then the slanted band between them.
+    mesh.AddTriangle(v[0], v[1], v[2], m);
+    mesh.AddTriangle(v[0], v[2], v[3], m);
+    mesh.AddTriangle(v[4], v[5], v[6], m);
+    mesh.AddTriangle(v[4], v[6], v[7], m);
+    for (int k = 0; k < 4; ++k) {
+        const int next = (k + 1) % 4;
+        mesh.AddTriangle(v[k], v[next], v[4 + k], m);
+        mesh.AddTriangle(v[next], v[4 + next], v[4 + k], m);
+    }
     return mesh;
 }
 
