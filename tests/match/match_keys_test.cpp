@@ -15,33 +15,20 @@ using match::VirtualKeyFor;
 
 float F(double x) { return static_cast<float>(x); }
 
+// The keys the window tests below do not send: the rest of the keypad in
+// both NumLock states, and the main block's own codes.
 TEST(MatchKeys, KeypadGivesItsCodesWithNumLockOnAndOff) {
     const Qt::KeyboardModifiers pad = Qt::KeypadModifier;
-    struct PadKey {
-        Qt::Key digit;     // what the key gives with NumLock on
-        Qt::Key movement;  // what it gives with NumLock off
-        int code;          // the virtual-key code either way
-    };
-    for (const PadKey k : {PadKey{Qt::Key_2, Qt::Key_Down, vk::kPad2}, PadKey{Qt::Key_4, Qt::Key_Left, vk::kPad4},
-                           PadKey{Qt::Key_6, Qt::Key_Right, vk::kPad6}, PadKey{Qt::Key_8, Qt::Key_Up, vk::kPad8},
-                           PadKey{Qt::Key_7, Qt::Key_Home, 103}, PadKey{Qt::Key_9, Qt::Key_PageUp, 105},
-                           PadKey{Qt::Key_1, Qt::Key_End, 97}, PadKey{Qt::Key_3, Qt::Key_PageDown, 99},
-                           PadKey{Qt::Key_0, Qt::Key_Insert, 96}, PadKey{Qt::Key_5, Qt::Key_Clear, 101}}) {
-        EXPECT_EQ(VirtualKeyFor(k.digit, pad), k.code) << k.digit;
-        EXPECT_EQ(VirtualKeyFor(k.movement, pad), k.code) << k.movement;
-    }
-    EXPECT_EQ(VirtualKeyFor(Qt::Key_Plus, pad), vk::kPadPlus);
-    EXPECT_EQ(VirtualKeyFor(Qt::Key_Minus, pad), vk::kPadMinus);
-    // The arrows and digits of the main block are not the keypad's.
-    EXPECT_EQ(VirtualKeyFor(Qt::Key_Left, Qt::NoModifier), vk::kLeft);
-    EXPECT_EQ(VirtualKeyFor(Qt::Key_Right, Qt::NoModifier), vk::kRight);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_7, pad), 103);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Home, pad), 103);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_PageDown, pad), 99);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Insert, pad), 96);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Down, pad), vk::kPad2);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_8, pad), vk::kPad8);
+    EXPECT_EQ(VirtualKeyFor(Qt::Key_Down, Qt::NoModifier), 40);
     EXPECT_EQ(VirtualKeyFor(Qt::Key_4, Qt::NoModifier), '4');
     EXPECT_EQ(VirtualKeyFor(Qt::Key_Minus, Qt::NoModifier), 0);
-    EXPECT_EQ(VirtualKeyFor(Qt::Key_Space, Qt::NoModifier), vk::kSpace);
-    EXPECT_EQ(VirtualKeyFor(Qt::Key_Escape, Qt::NoModifier), vk::kEscape);
     EXPECT_EQ(VirtualKeyFor(Qt::Key_Y, Qt::ShiftModifier), vk::kY);
-    EXPECT_EQ(VirtualKeyFor(Qt::Key_N, Qt::NoModifier), vk::kN);
-    EXPECT_EQ(VirtualKeyFor(Qt::Key_F2, Qt::NoModifier), vk::kF2);
     EXPECT_EQ(VirtualKeyFor(Qt::Key_F3, Qt::NoModifier), vk::kF3);
 }
 

@@ -54,6 +54,10 @@ TEST(MatchOverlay, TurnAndStatusLinesArePaintedAtTheBottomInThePensColour) {
 TEST(MatchOverlay, EscAsksAndYClosesTheMatchBackToTheMenu) {
     MatchHarness h;
     const QRgb white = qRgb(255, 255, 255);
+    h.Do([&](match::MatchWindow& w) {
+        // The scene is built: the caption is the title again.
+        EXPECT_EQ(w.View().title().toStdString(), "Korvalo II");
+    });
     h.Tap(Qt::Key_Escape);
     h.Do([&](match::MatchWindow& w) {
         const OverlayText* prompt = FindLine(w.LastOverlay(), texts::kQuitPrompt);
