@@ -73,7 +73,12 @@ TEST(PiecePreview, PieceTurnsUntilEscapeAndOtherKeysChangeNothing) {
     int ticksAtSpace = -1;
     bool running = false;
     bool grayMesh = false;
-    QTimer::singleShot(400, [&] {
+    // Once the piece has turned a few times: a key that is not Esc, then Esc.
+    QTimer watch;
+    int polls = 0;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (preview.Ticks() < 3 && ++polls < 1000) return;
+        watch.stop();
         running = preview.Window() && preview.Window()->isVisible();
         // The grey participant's piece is the "_gray.x" variant.
         render::MeshBuilder gray;
@@ -87,6 +92,7 @@ TEST(PiecePreview, PieceTurnsUntilEscapeAndOtherKeysChangeNothing) {
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QCoreApplication::sendEvent(preview.Window(), &esc);
     });
+    watch.start(10);
     const PreviewOutcome outcome = preview.LoadPreviewVemba(1);
     ASSERT_EQ(outcome, PreviewOutcome::Closed) << h.dialogs.LastText();
     EXPECT_TRUE(running);

@@ -1,0 +1,43 @@
+#include "app/GameScreensWiring.h"
+
+#include "app/Application.h"
+#include "frontend/FrontendTexts.h"
+#include "frontend/MainMenuWindow.h"
+#include "match/ForceNumLock.h"
+#include "match/RunMatch.h"
+#include "screens/DisplayDriverList.h"
+
+namespace zel {
+
+std::unique_ptr<screens::GameScreens> ConnectGameScreens(
+    Application& app, std::function<void(match::MatchWindowOptions&)> adjust) {
+    screens::ScreenEnvironment env;
+    env.State = &app.State();
+    env.Store = &app.Store();
+    env.Messages = &app.Messages();
+    env.Log = &app.Log();
+    env.Navigator = &app.Screens();
+    env.AppTitle = ApplicationTitle();
+    env.SettingsFile = app.Paths().SettingsFile();
+    env.ReplayFile = app.Paths().ReplayFile();
+    env.SaveFolder = app.Paths().DataPath;
+    env.ExitProgram = [&app] { app.ExitProgram(); };
+    env.OpenHelp = [&app] { app.Launcher().OpenHelp(app.State().AppPath, app.Messages()); };
+    env.ShowMainMenu = [&app](QWidget* from) { app.ShowMenuFrom(from); };
+    env.DisplayDrivers = [] { return screens::DisplayDriverList(); };
+    env.ForceNumLock = [] { match::ForceNumLock(); };
+    env.RunMatch = [&app, adjust](screens::MatchEnded ended) {
+        match::MatchWindowOptions options;
+        options.Render = match::RenderSettingsFrom(app.Store(), ApplicationTitle());
+        options.ReplayPath = app.Paths().ReplayFile();
+        options.Ended = std::move(ended);
+        if (adjust) adjust(options);
+        match::RunMatch(match::MatchServices{app.State(), app.Messages(), app.Log(), app.Sound()},
+                        std::move(options));
+    };
+    auto made = std::make_unique<screens::GameScreens>(std::move(env));
+    app.QuickMatch = [&app, s = made.get()] { s->OpenStart(app.Menu()); };
+    return made;
+}
+
+}  // namespace zel

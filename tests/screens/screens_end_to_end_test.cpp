@@ -1,0 +1,177 @@
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include "ScreensHarness.h"
+#include "app/Application.h"
+#include "app/GameScreensWiring.h"
+#include "frontend/MainMenuWindow.h"
+#include "match/MatchWindow.h"
+#include "render/PictureWindow.h"
+#include "setup/IniLookup.h"
+#include "sound/SoundDevice.h"
+
+namespace zel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The match window on screen, if one is.
+render::PictureWindow* MatchView() {
+    for (QWindow* w : QGuiApplication::topLevelWindows())
+        if (auto* view = dynamic_cast<render::PictureWindow*>(w); view && view->isVisible()) return view;
+    return nullptr;
+}
+
+void Key(QWindow* w, QEvent::Type type, bool repeat) {
+    QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, " ", repeat);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+// Plays every turn as a person would: whenever the match waits for a
+// strike, holds space until full power (the first press and 49 repeats)
+// and lets go.
+class Striker {
+public:
+    explicit Striker(const MatchState& s) : s_(s) {
+        timer_.setInterval(50);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+        timer_.start();
+    }
+    int Strikes() const { return strikes_; }
+
+private:
+    void Tick() {
+        render::PictureWindow* view = MatchView();
+        if (!view || !IsSet(s_.GameRunning) || s_.Win.CtrlState != kCtrlAiming || IsSet(s_.Win.ExitAsked)) return;
+        Key(view, QEvent::KeyPress, false);
+        for (int i = 0; i < 49; ++i) {
+            Key(view, QEvent::KeyRelease, true);
+            Key(view, QEvent::KeyPress, true);
+        }
+        Key(view, QEvent::KeyRelease, false);
+        ++strikes_;
+    }
+
+    const MatchState& s_;  // the match being played
+    QTimer timer_;         // looks at the match every 50 ms
+    int strikes_ = 0;      // strikes released so far
+};
+
+void Type(QLineEdit* edit, const QString& text) {
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    // Letter by letter, Cyrillic included, as a keyboard layout types them.
+    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2)); }
+
+// What zel-sim says about a replay: the Winner of its final state.
+std::string SimulatedWinner(const std::string& replay, const std::string& scratch) {
+    const std::string command = std::string("\"") + ZEL_SIM_PATH + "\" replay \"" + replay + "\" > \"" + scratch + "\"";
+    if (std::system(command.c_str()) != 0) return "(zel-sim failed)";
+    return GetIniValueFromFile(scratch, "general", "Winner");
+}
+
+// A person goes from the main menu to the match setup screen, names two
+// players, makes the table small on the options screen, starts the match,
+// plays it with the keyboard to its end, saves the replay through the file
+// dialog and goes back to the menu. The saved replay plays back to the
+// same winner in the simulator.
+TEST(ScreensEndToEnd, MenuSetupMatchResultsAndBack) {
+    TempDir dir;
+    const fs::path data = fs::path(ZEL_TEST_APP_PATH) / "gamedata";
+    fs::create_directories(dir.Path() / "gamedata/splash");
+    for (const char* sub : {"mesh", "pic", "sound"}) fs::create_directory_symlink(data / sub, dir.Path() / "gamedata" / sub);
+    dir.Write("gamedata/splash/splash.qorbex", "[MerovaneVistrel]\r\n");
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+
+    FakeDialogs dialogs;
+    int quits = 0;
+    ApplicationOptions program;
+    program.ProgramFolder = dir.Path().string() + "/";
+    program.Environment.GetEnv = [](const std::string&) { return std::optional<std::string>(); };
+    program.Environment.IsWritable = [](const std::string&) { return true; };
+    program.Messages = &dialogs;
+    program.OpenUrl = [](const QUrl&) { return true; };
+    program.OpenSound = [] { return sound::SoundDevice::OpenLoopback(22050); };
+    program.Quit = [&] { ++quits; };
+    Application app(std::move(program));
+    const auto screens = ConnectGameScreens(app, [](match::MatchWindowOptions& o) { o.FullScreen = false; });
+    app.Run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.Menu() && app.Menu()->isVisible(); }, 10000));
+
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(app.Menu(), "cmdFewGamers"), Qt::LeftButton);
+    QWidget* setup = screens->Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return setup->isVisible(); }, 5000));
+    EXPECT_FALSE(app.Menu()->isVisible());
+    Type(ScreensHarness::Control<QLineEdit>(setup, "txtG0"), "Аня");
+    Type(ScreensHarness::Control<QLineEdit>(setup, "txtG1"), "Боря");
+
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(setup, "cmdOption"), Qt::LeftButton);
+    QWidget* options = screens->Options();
+    ASSERT_TRUE(options->isVisible());
+    QTabBar* tabs = ScreensHarness::Control<QTabWidget>(options, "SSTab1")->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    Type(ScreensHarness::Control<QLineEdit>(options, "txtSizeG"), "201");
+    Type(ScreensHarness::Control<QLineEdit>(options, "txtSizeV"), "201");
+    Click(ScreensHarness::Control<QRadioButton>(options, "opTr0"));
+    QTest::keyClick(options, Qt::Key_Return);
+    ASSERT_TRUE(setup->isVisible());
+    EXPECT_EQ(app.State().MaxX, 201);
+
+    Striker striker(app.State());
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(setup, "cmdGo"), Qt::LeftButton);
+    QWidget* results = screens->Results();
+    ASSERT_TRUE(results->isVisible()) << dialogs.LastText();
+    EXPECT_GE(striker.Strikes(), 1);
+    const MatchState& s = app.State();
+    ASSERT_TRUE(IsSet(s.Win.GameOver));
+    ASSERT_GE(s.Winner, 1);
+    EXPECT_EQ(s.Ftr, 0.01);
+    const QString winner = ScreensHarness::Control<QLabel>(results, "lblWiner")->text();
+    EXPECT_EQ(winner, QString::fromStdString(s.Vembas[s.Winner].R));
+    EXPECT_TRUE(winner == "Аня" || winner == "Боря");
+
+    // "Сохранить повтор как...": the name typed into the file dialog.
+    const std::string saved = dir.File("final");
+    QTimer answer;
+    answer.setInterval(50);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+        if (!name || !name->isVisible()) return;
+        answer.stop();
+        name->setFocus();
+        QTest::keyClicks(name, QString::fromStdString(saved));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    answer.start();
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(results, "cmdSavePovt"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.LastText(), "Файл " + saved + ".sav успешно сохранен!");
+    EXPECT_EQ(TempDir::Read(saved + ".sav"), TempDir::Read(app.Paths().ReplayFile()));
+    EXPECT_EQ(SimulatedWinner(saved + ".sav", dir.File("sim.zel")), std::to_string(s.Winner));
+
+    QTest::keyClick(results, Qt::Key_Escape);
+    ASSERT_TRUE(setup->isVisible());
+    QTest::keyClick(setup, Qt::Key_Escape);
+    EXPECT_TRUE(app.Menu()->isVisible());
+    EXPECT_EQ(quits, 0);
+}
+
+}  // namespace
+}  // namespace zel::test
