@@ -1,10 +1,13 @@
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "ScreensHarness.h"
 #include "render/MeshBuilder.h"
+#include "screens/PieceEditorWindow.h"
 #include "screens/PiecePreview.h"
 #include "screens/ScreenTexts.h"
 
@@ -103,6 +106,38 @@ TEST(PiecePreview, PieceTurnsUntilEscapeAndOtherKeysChangeNothing) {
     EXPECT_FALSE(IsSet(h.s.GameRunning));
     EXPECT_TRUE(h.dialogs.Messages.empty());
     EXPECT_TRUE(h.screens->Start()->isVisible());
+}
+
+// From the setup row's "Дополнительно..." through the editor's preview
+// button to the turning piece, and Esc back to the setup screen.
+TEST(PiecePreview, EditorPreviewHidesTheSetupScreenUntilEscape) {
+    ScreensHarness h;
+    h.store.Display.Colors = 16;
+    h.screens->OpenStart(&h.menu);
+    screens::StartWindow* start = h.screens->Start();
+    bool setupHidden = false;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (auto* editor = dynamic_cast<screens::PieceEditorWindow*>(QApplication::activeModalWidget())) {
+            auto* mass = ScreensHarness::Control<QLineEdit>(editor, "txtMass");
+            mass->selectAll();
+            QTest::keyClicks(mass, "5");
+            QTest::mouseClick(ScreensHarness::Control<QPushButton>(editor, "cmdPreviewVemba"), Qt::LeftButton);
+            return;
+        }
+        PiecePreview* preview = start->Preview();
+        if (!preview || !preview->Window() || preview->Ticks() < 1) return;
+        driver.stop();
+        setupHidden = !start->isVisible();
+        QTest::keyClick(preview->Window(), Qt::Key_Escape);
+    });
+    driver.start(10);
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(start, "cmdMyVemba0"), Qt::LeftButton);
+    EXPECT_TRUE(setupHidden);
+    EXPECT_TRUE(start->isVisible());
+    EXPECT_EQ(start->Preview(), nullptr);
+    EXPECT_EQ(h.s.Vembas[1].RM, 5);
+    EXPECT_TRUE(h.dialogs.Messages.empty());
 }
 
 }  // namespace
