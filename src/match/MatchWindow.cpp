@@ -111,7 +111,6 @@ void MatchWindow::DisplayLoop() {
         SyncTimers();
         // The pass that saw the match end still shows its last status.
         DrawFrame();
-        ++frames_;
         if (options_.AfterFrame) options_.AfterFrame(*this);
         WaitForNextPass(passStart);
     }

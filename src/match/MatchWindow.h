@@ -106,8 +106,6 @@ public:
     const std::string& Caption() const { return caption_; }
     // The overlay lines of the last frame, as they were painted.
     const std::vector<OverlayText>& LastOverlay() const { return lastOverlay_; }
-    // Passes of the display loop so far.
-    long long Frames() const { return frames_; }
     bool RunTimerActive() const { return runTimer_.isActive(); }
     bool PauseActive() const { return pause_.isActive(); }
 
@@ -144,7 +142,6 @@ private:
     std::vector<OverlayText> lastOverlay_; // the last frame's texts
     std::string caption_;                  // the window caption now
     std::string lastFailure_;              // the last 3D failure written to the log
-    long long frames_ = 0;                 // passes of the display loop
     bool live_ = false;                    // between Init and the end of the display loop
     bool closeRequested_ = false;          // the user closed the window; the match ends
 };
