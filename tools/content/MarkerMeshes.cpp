@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstddef>
 #include <vector>
 
 #include "MeshShapes.h"
@@ -34,31 +33,22 @@ Mesh BuildBallMesh() {
     const int m = mesh.AddMaterial({"BallWhite", {0.96, 0.95, 0.86}, 30, {0.5, 0.5, 0.5}, {}});
     // Up to 1280 label dots show this mesh in every frame, a few pixels
     // each, and a software renderer pays for every triangle of every dot.
-    // So the ball is the roundest solid of eight corners, the square
-    // antiprism with all edges equal (12 triangles); its corner normals
-    // point away from the centre, so the shading is that of a sphere.
-    const double pi = 3.14159265358979323846;
-    // Half the height between the squares over a square's corner radius,
-    // from "a slanted edge as long as a square's side".
-    const double rise = std::sqrt(2 - 4 * std::sin(pi / 8) * std::sin(pi / 8)) / 2;
-    const double ring = 1 / std::sqrt(1 + rise * rise);
-    std::array<int, 8> v{};
-    for (int k = 0; k < 8; ++k) {
-        const bool top = k < 4;
-        const double a = pi / 2 * (k % 4) + (top ? 0 : pi / 4);
-        const Vec3 n{ring * std::cos(a), (top ? 1 : -1) * rise * ring, ring * std::sin(a)};
-        v[static_cast<std::size_t>(k)] = mesh.AddVertex(n * kBallRadius, n);
+    // So the ball is the icosahedron, the roundest solid of 20 triangles;
+    // its corner normals point away from the centre, so it is shaded as a
+    // sphere.
+    const double g = (1 + std::sqrt(5.0)) / 2;
+    const Vec3 corners[12] = {{-1, g, 0}, {1, g, 0},  {-1, -g, 0}, {1, -g, 0}, {0, -1, g}, {0, 1, g},
+                              {0, -1, -g}, {0, 1, -g}, {g, 0, -1},  {g, 0, 1},  {-g, 0, -1}, {-g, 0, 1}};
+    const int faces[20][3] = {{0, 11, 5}, {0, 5, 1},  {0, 1, 7},   {0, 7, 10}, {0, 10, 11},
+                              {1, 5, 9},  {5, 11, 4}, {11, 10, 2}, {10, 7, 6}, {7, 1, 8},
+                              {3, 9, 4},  {3, 4, 2},  {3, 2, 6},   {3, 6, 8},  {3, 8, 9},
+                              {4, 9, 5},  {2, 4, 11}, {6, 2, 10},  {8, 6, 7},  {9, 8, 1}};
+    int v[12];
+    for (int k = 0; k < 12; ++k) {
+        const Vec3 n = Normalized(corners[k]);
+        v[k] = mesh.AddVertex(n * kBallRadius, n);
     }
-    // The two squares, then the slanted band between them.
-    mesh.AddTriangle(v[0], v[1], v[2], m);
-    mesh.AddTriangle(v[0], v[2], v[3], m);
-    mesh.AddTriangle(v[4], v[5], v[6], m);
-    mesh.AddTriangle(v[4], v[6], v[7], m);
-    for (int k = 0; k < 4; ++k) {
-        const int next = (k + 1) % 4;
-        mesh.AddTriangle(v[k], v[next], v[4 + k], m);
-        mesh.AddTriangle(v[next], v[4 + next], v[4 + k], m);
-    }
+    for (const auto& f : faces) mesh.AddTriangle(v[f[0]], v[f[1]], v[f[2]], m);
     return mesh;
 }
 

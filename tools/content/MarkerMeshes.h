@@ -3,9 +3,9 @@
 
 namespace zel::content {
 
-// The ball ball.x, corners on a sphere of radius 2 about the origin: a
-// 12-triangle solid shaded as a sphere, cheap enough to draw as 1280 label
-// dots in every frame of a software renderer. It serves twice: the aim
+// The ball ball.x, corners on a sphere of radius 2 about the origin: an
+// icosahedron shaded as a sphere, cheap enough to draw as 1280 label dots
+// in every frame of a software renderer. It serves twice: the aim
 // marker shows it at scale 0.1 (radius 0.2 scene units, hovering at 0.5),
 // and every dot of the floating name labels at scale 0.03 (radius 0.06 in
 // a grid of 0.1, so strokes join and a blank cell still shows).
