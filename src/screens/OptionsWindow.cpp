@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "screens/GameScreens.h"
+#include "screens/ScreenKeys.h"
 #include "screens/ScreenTexts.h"
 #include "setup/CheckBox.h"
 #include "setup/SetupTexts.h"
@@ -397,19 +398,7 @@ void OptionsWindow::closeEvent(QCloseEvent* e) {
 }
 
 void OptionsWindow::keyPressEvent(QKeyEvent* e) {
-    const int key = e->key();
-    if (key == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
-        Back();
-        return;
-    }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-            if (button->isEnabled()) button->click();
-        } else {
-            Apply();
-        }
-        return;
-    }
+    if (HandleScreenKeys(e, focusWidget(), [this] { Back(); }, [this] { Apply(); })) return;
     QWidget::keyPressEvent(e);
 }
 

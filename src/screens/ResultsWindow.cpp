@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "screens/GameScreens.h"
+#include "screens/ScreenKeys.h"
 #include "screens/QtSaveFileChooser.h"
 #include "screens/ReplaySaver.h"
 #include "screens/ScreenTexts.h"
@@ -175,17 +176,7 @@ void ResultsWindow::closeEvent(QCloseEvent* e) {
 }
 
 void ResultsWindow::keyPressEvent(QKeyEvent* e) {
-    const int key = e->key();
-    if (key == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
-        Back();
-        return;
-    }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-            if (button->isEnabled()) button->click();
-            return;
-        }
-    }
+    if (HandleScreenKeys(e, focusWidget(), [this] { Back(); }, nullptr)) return;
     QWidget::keyPressEvent(e);
 }
 

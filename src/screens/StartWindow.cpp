@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "screens/GameScreens.h"
+#include "screens/ScreenKeys.h"
 #include "screens/PieceEditorWindow.h"
 #include "screens/PiecePreview.h"
 #include "screens/ScreenTexts.h"
@@ -253,21 +254,7 @@ void StartWindow::closeEvent(QCloseEvent* e) {
 }
 
 void StartWindow::keyPressEvent(QKeyEvent* e) {
-    const int key = e->key();
-    if (key == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
-        Back();
-        return;
-    }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        // Enter presses the focused button, or else starts the match, as
-        // the default button of a dialog would.
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-            if (button->isEnabled()) button->click();
-        } else {
-            Go();
-        }
-        return;
-    }
+    if (HandleScreenKeys(e, focusWidget(), [this] { Back(); }, [this] { Go(); })) return;
     QWidget::keyPressEvent(e);
 }
 
