@@ -18,7 +18,7 @@
 #include "core/MatchPort.h"
 #include "core/MatchSetup.h"
 #include "core/MatchState.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "match/NameLabelVisual.h"
 #include "physics/Shapes.h"
 #include "render/GameDataFiles.h"

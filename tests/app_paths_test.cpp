@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "setup/AppPaths.h"
+#include "base/AppPaths.h"
 #include "support/TempDir.h"
 
 namespace zel {

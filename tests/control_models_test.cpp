@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "setup/CheckBox.h"
-#include "setup/OptionsScreenModel.h"
-#include "setup/StartScreenModel.h"
+#include "base/CheckBox.h"
+#include "screens/OptionsScreenModel.h"
+#include "screens/StartScreenModel.h"
 #include "support/FakeDialogs.h"
 
 namespace zel {

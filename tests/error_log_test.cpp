@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "support/TempDir.h"
 
 namespace zel {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "setup/IniLookup.h"
+#include "base/IniLookup.h"
 #include "support/TempDir.h"
 
 namespace zel {

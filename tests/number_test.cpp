@@ -6,8 +6,8 @@
 #include <limits>
 #include <random>
 
-#include "setup/NumberFormat.h"
-#include "setup/NumberParse.h"
+#include "base/NumberFormat.h"
+#include "base/NumberParse.h"
 
 namespace zel {
 namespace {

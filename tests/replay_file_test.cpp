@@ -6,7 +6,7 @@
 #include <random>
 
 #include "core/ReplayFile.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 

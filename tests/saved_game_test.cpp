@@ -90,10 +90,11 @@ TEST(SavedGame, BadModelOverflowOrBoxStateStopsTheReading) {
         const Loaded l = Header(general);
         EXPECT_NE(l.error, "") << general;
     }
-    // Values read before the failure are kept.
+    // A header that stops the reading changes nothing: the browser does not
+    // continue such a game, and half a header would be no game at all.
     const Loaded l = Header("R0=Вася\r\nRModel0=1\r\nRModel1=9\r\n");
-    EXPECT_EQ(l.slots[0].Name, "Вася");
-    EXPECT_EQ(l.s.Vembas[1].RMod, 1);
+    EXPECT_EQ(l.slots[0].Name, "");
+    EXPECT_EQ(l.s.Vembas[1].RMod, MatchState{}.Vembas[1].RMod);
 }
 
 TEST(SavedGame, LoadErrorsAreShownWithTheirDescription) {
@@ -310,6 +311,7 @@ TEST(SavedGame, ReplayHeaderValuesAreCheckedLikeALiveSetUp) {
     TempDir dir;
     MatchState live = RecordedMatch();
     live.Num = 9;  // written as is, read back as 8 participants
+    for (int i = 4; i <= 9; ++i) live.Vembas[i].RMod = 1;  // no obstacle models among them
     live.Ftr = 0.025;
     std::string text = FormatReplayHeader(live, "x");
     const ReplaySetupRead read = ReadReplaySetup(dir.Write("a.sav", text));
@@ -331,15 +333,28 @@ TEST(SavedGame, FilesThatAreNoReplayAreRefused) {
     TempDir dir;
     const std::string noGame = dir.Write("a.sav", "[general]\r\nNum=2\r\n");
     const std::string noGeneral = dir.Write("b.sav", "Num=2\r\n[game]\r\n");
-    const std::string noNum = dir.Write("c.sav", "[general]\r\nNum=two\r\n[game]\r\n");
     const std::string overflow =
         dir.Write("d.sav", "[general]\r\nNum=2\r\nMaxX=70000\r\n[game]\r\n");
-    for (const std::string& p :
-         {noGame, noGeneral, noNum, overflow, dir.File("missing.sav"), dir.Path().string()}) {
+    const std::string obstacleModel =
+        dir.Write("e.sav", "[general]\r\nNum=2\r\nRModel1=5\r\n[game]\r\n");
+    for (const std::string& p : {noGame, noGeneral, overflow, obstacleModel, dir.File("missing.sav"),
+                                 dir.Path().string()}) {
         const ReplaySetupRead r = ReadReplaySetup(p);
         EXPECT_FALSE(r.Ok) << p;
         EXPECT_FALSE(r.Error.empty()) << p;
     }
+}
+
+TEST(SavedGame, ReplayCountReadsByItsNumericPrefixAsTheGameReadsIt) {
+    TempDir dir;
+    const ReplaySetupRead prefix =
+        ReadReplaySetup(dir.Write("a.sav", "[general]\r\nNum=3abc\r\n[game]\r\n"));
+    ASSERT_TRUE(prefix.Ok) << prefix.Error;
+    EXPECT_EQ(prefix.Setup.Participants.size(), 3u);
+    const ReplaySetupRead word =
+        ReadReplaySetup(dir.Write("b.sav", "[general]\r\nNum=two\r\n[game]\r\n"));
+    ASSERT_TRUE(word.Ok) << word.Error;
+    EXPECT_EQ(word.Setup.Participants.size(), 2u);  // 0, held to the fewest participants
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "setup/CheckBox.h"
-#include "setup/Settings.h"
+#include "base/CheckBox.h"
+#include "screens/SettingsControls.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 
@@ -242,7 +242,7 @@ TEST(Settings, GreyedBoxesSwitchTheFlagOnButSaveAsClear) {
     EXPECT_EQ(p.s.Sound, kTrue);
     EXPECT_EQ(p.s.Pipa, kTrue);
     EXPECT_EQ(p.store.Start.Mark(3), kBoxGreyed);
-    const std::string text = BuildSettingsText(p.store, p.s);
+    const std::string text = BuildSettingsText(CollectSettings(p.store, p.s));
     EXPECT_NE(text.find("\r\nSound=0\r\nBorder=0\r\nShowSgin=0\r\nPipa=0\r\n"), std::string::npos)
         << text;
     EXPECT_NE(text.find("\r\nchk3=2\r\n"), std::string::npos);

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "setup/TextEncoding.h"
-#include "setup/TextFile.h"
+#include "base/TextEncoding.h"
+#include "base/TextFile.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 

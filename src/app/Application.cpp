@@ -11,7 +11,7 @@
 #include "frontend/MainMenuWindow.h"
 #include "frontend/QtDialogs.h"
 #include "frontend/SplashWindow.h"
-#include "setup/Settings.h"
+#include "screens/SettingsControls.h"
 #include "sound/DirectSoundModule.h"
 
 namespace zel {

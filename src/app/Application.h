@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "app/ProgramStart.h"
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchState.h"
 #include "frontend/DesktopLauncher.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "frontend/ScreenNavigator.h"
-#include "setup/AppPaths.h"
-#include "setup/SettingsStore.h"
+#include "base/AppPaths.h"
+#include "screens/SettingsStore.h"
 #include "sound/SoundDevice.h"
 
 class QWidget;

@@ -4,7 +4,7 @@
 
 #include "frontend/FrontendTexts.h"
 #include "physics/Shapes.h"
-#include "setup/Settings.h"
+#include "screens/SettingsControls.h"
 
 namespace zel {
 

@@ -2,10 +2,10 @@
 #include <string>
 #include <vector>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchState.h"
-#include "setup/OptionsScreenModel.h"
-#include "setup/SettingsStore.h"
+#include "screens/OptionsScreenModel.h"
+#include "screens/SettingsStore.h"
 
 namespace zel {
 

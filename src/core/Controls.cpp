@@ -6,7 +6,7 @@
 #include "core/KeyCodes.h"
 #include "core/MatchKernel.h"
 #include "core/MatchTexts.h"
-#include "core/Rounding.h"
+#include "base/Rounding.h"
 #include "physics/Motion.h"
 
 namespace zel {

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 
 namespace zel {
 

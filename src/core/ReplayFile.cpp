@@ -5,9 +5,9 @@
 #include <system_error>
 
 #include "core/ReplayHeader.h"
-#include "frontend/ErrorLog.h"
-#include "setup/NumberFormat.h"
-#include "setup/NumberParse.h"
+#include "base/ErrorLog.h"
+#include "base/NumberFormat.h"
+#include "base/NumberParse.h"
 
 namespace zel {
 namespace {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchState.h"
 
 namespace zel {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "setup/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 namespace zel {
 

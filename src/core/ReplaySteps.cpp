@@ -3,7 +3,7 @@
 
 #include "core/MatchKernel.h"
 #include "core/MatchTexts.h"
-#include "core/Rounding.h"
+#include "base/Rounding.h"
 #include "core/Rules.h"
 #include "physics/Motion.h"
 

@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "core/MatchTexts.h"
-#include "core/Rounding.h"
+#include "base/Rounding.h"
 
 namespace zel {
 

@@ -1,11 +1,11 @@
 #pragma once
 #include <string>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchSetup.h"
 #include "core/MatchState.h"
-#include "setup/IniLookup.h"
-#include "setup/SlotSetup.h"
+#include "base/IniLookup.h"
+#include "core/SlotSetup.h"
 
 namespace zel {
 
@@ -16,33 +16,12 @@ namespace zel {
 // --- saved games ------------------------------------------------------------
 
 // Reads a saved game's "[general]" section into the match state and the
-// set-up slots, in the order and with the checks the settings loader uses:
-//  - per slot i = 0..7: name "R"i into the slot (always, also in a team
-//    match; empty gives "i+1"); "RModel"i straight into RMod of piece i+1
-//    (0..6, else an error); "RM"i into the piece's mass and the slot (a mass
-//    outside 1..1000, a missing one included, becomes 1: mass 0 would divide
-//    by zero in the contact push); "RGray"i as boolean text ("true"/"false" or
-//    a number, non-zero is true) into the piece and the slot, anything else
-//    leaving both as they were; "KtoHodit"i+1 and "WhoSgin"i+1;
-//  - "MaxX", "MaxY", "CurSgin", "CurNG", "Num" clamped to 2..8, "CurG" below
-//    1 gives 1 and above Num gives Num;
-//  - "Ftr": 0.01, 0.02 and 0.03 are kept, the old scale's 30, 50 and 80 mean
-//    0.01, 0.02 and 0.03, anything else gives 0.02;
-//  - "MaxScr" = 1 makes the table 1000 by 1000; then a length of 0 gives 600
-//    and a width of 0 gives 400;
-//  - "ShowSgin", "Border" (with "BordMode", "BordSimm" when on), "Sound",
-//    "Pipa" (with "PipaMode", "PipaSimm" when on): a check-box state 0, 1
-//    or 2, non-zero meaning on;
-//  - "chk"i (strict; 0, 1 or 2) into the slot's mark, else the mark stays.
-// Numbers are read by their numeric prefix. A 16-bit overflow, a model that
-// does not exist or a check-box value other than 0, 1, 2 stops the reading
-// with the values read so far kept and an error description returned; ""
-// means success. Display settings (screen size, colours, devices) belong to
-// the settings file and are not taken from a saved game.
-// The values the match would index tables with are kept in range: a turn
-// order whose first Num entries are not each 1..Num becomes 1..Num, other
-// order and elimination entries outside 0..8 become 0, CurNG outside 1..Num
-// becomes 1 and CurSgin outside 0..8 becomes 0.
+// set-up slots with the shared match-key reader (ReadMatchKeys, then
+// ApplyMatchKeys: the same keys, checks and defaults as the settings loader
+// and the replay set-up). Returns "" on success or the description of the
+// key that stopped the reading; on failure the state and the slots are
+// left as they were. Display settings belong to the settings file and are not
+// taken from a saved game.
 std::string ReadGameHeader(const IniFile& f, MatchState& s, SlotSetups& slots);
 
 // ReadGameHeader on a file. A file that cannot be read, or an error while
@@ -71,13 +50,13 @@ struct ReplaySetupRead {
     MatchSetup Setup;     // table, switches, participants and turn order
 };
 
-// Reads a replay file's "[general]" section: "Num" (clamped to 2..8), "MaxX",
-// "MaxY" (0 gives 600 / 400), "Ftr" (0.01, 0.02, 0.03, else 0.02), "Border",
-// "BordMode", "BordSimm", "Pipa", "PipaMode", "PipaSimm", "Sound", and for
-// i = 0..Num-1 "R"i, "RModel"i, "RM"i (outside 1..1000 gives 1), "RGray"i,
-// and the turn order "KtoHodit"1..Num. A file that cannot be read, has no
-// "[general]" section, no "[game]" line or no numeric "Num", or holds a
-// number beyond 16 bits, gives an error instead. Never throws.
+// Reads a replay file's "[general]" section with the shared match-key
+// reader and applies it to a fresh match state by the same rules as the
+// settings loader, so the game and zel-sim take the same match from one
+// header. A file that cannot be read, has no "[general]" section or no
+// "[game]" line, or whose keys stop the reader (a number beyond 16 bits, a
+// model the list does not have, a box state other than 0, 1, 2) gives an
+// error instead. Never throws.
 ReplaySetupRead ReadReplaySetup(const std::string& path);
 
 // Prepares the match state for playing a replay back: ReadReplaySetup, then

@@ -10,8 +10,8 @@
 
 #include "frontend/ClickLabel.h"
 #include "frontend/FrontendTexts.h"
-#include "setup/SetupTexts.h"
-#include "setup/TextFile.h"
+#include "settings/SettingsTexts.h"
+#include "base/TextFile.h"
 
 namespace zel {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "frontend/DesktopLauncher.h"
 
 namespace zel {

@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "frontend/FrontendTexts.h"
-#include "setup/TextFile.h"
+#include "base/TextFile.h"
 
 namespace zel {
 

@@ -4,7 +4,7 @@
 
 #include <QUrl>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 
 namespace zel {
 

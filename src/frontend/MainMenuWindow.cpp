@@ -14,8 +14,8 @@
 #include "frontend/AboutWindow.h"
 #include "frontend/ClickLabel.h"
 #include "frontend/FrontendTexts.h"
-#include "setup/BusyPointer.h"
-#include "setup/TextFile.h"
+#include "base/BusyPointer.h"
+#include "base/TextFile.h"
 
 namespace zel {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchState.h"
 #include "frontend/DesktopLauncher.h"
 

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "frontend/FrontendTexts.h"
-#include "setup/NumberParse.h"
-#include "setup/TextEncoding.h"
-#include "setup/TextFile.h"
+#include "base/NumberParse.h"
+#include "base/TextEncoding.h"
+#include "base/TextFile.h"
 
 namespace zel {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Dialogs.h"
-#include "frontend/ErrorLog.h"
+#include "base/Dialogs.h"
+#include "base/ErrorLog.h"
 
 namespace zel {
 

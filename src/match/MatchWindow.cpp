@@ -9,7 +9,7 @@
 #include <QString>
 
 #include "core/MatchState.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "match/KeyMapping.h"
 #include "match/OverlayPainter.h"
 #include "render/ColourDepth.h"

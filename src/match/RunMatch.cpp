@@ -3,10 +3,10 @@
 #include <QGuiApplication>
 
 #include "core/MatchState.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "render/RenderError.h"
 #include "render/SceneMessages.h"
-#include "setup/SettingsStore.h"
+#include "screens/SettingsStore.h"
 
 namespace zel::match {
 

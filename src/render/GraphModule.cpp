@@ -7,7 +7,7 @@
 #include "core/MatchPort.h"
 #include "core/MatchSetup.h"
 #include "core/MatchState.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "render/ColourDepth.h"
 #include "render/FlatWrap.h"
 #include "render/GameDataFiles.h"

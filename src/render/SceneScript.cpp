@@ -3,8 +3,8 @@
 #include <exception>
 #include <string>
 
-#include "core/Dialogs.h"
-#include "frontend/ErrorLog.h"
+#include "base/Dialogs.h"
+#include "base/ErrorLog.h"
 #include "render/RenderError.h"
 #include "render/SceneMessages.h"
 #include "sound/SoundError.h"

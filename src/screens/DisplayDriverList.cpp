@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "setup/SetupTexts.h"
+#include "settings/SettingsTexts.h"
 
 namespace zel::screens {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "setup/OptionsScreenModel.h"
+#include "screens/OptionsScreenModel.h"
 
 namespace zel::screens {
 

@@ -6,8 +6,9 @@
 
 #include "core/MatchSetup.h"
 #include "screens/ScreenTexts.h"
-#include "setup/CheckBox.h"
-#include "setup/SettingsDefaults.h"
+#include "base/CheckBox.h"
+#include "settings/SettingsDefaults.h"
+#include "core/MatchKeyDefaults.h"
 
 namespace zel::screens {
 namespace {
@@ -38,11 +39,6 @@ std::string TrimmedName(const std::string& text) {
 }
 
 std::int16_t PlayableModel(std::int16_t m) { return m >= 0 && m <= kLastPlayableModel ? m : 0; }
-
-std::int16_t UsableMass(std::int16_t m) {
-    return m >= kSettingsDefaults.MinMass && m <= kSettingsDefaults.MaxMass ? m
-                                                                            : kSettingsDefaults.DefaultMass;
-}
 
 // KtoHodit[1..num] when it names every participant exactly once; otherwise
 // empty, which gives the plain order 1..num.

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <functional>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchState.h"
-#include "setup/SettingsStore.h"
+#include "screens/SettingsStore.h"
 
 namespace zel::screens {
 

@@ -19,8 +19,8 @@
 #include "screens/GameScreens.h"
 #include "screens/ScreenKeys.h"
 #include "screens/ScreenTexts.h"
-#include "setup/CheckBox.h"
-#include "setup/SetupTexts.h"
+#include "base/CheckBox.h"
+#include "settings/SettingsTexts.h"
 
 namespace zel::screens {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "setup/OptionsScreenModel.h"
+#include "screens/OptionsScreenModel.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -1,7 +1,8 @@
 #include "screens/PieceEditorModel.h"
 
 #include "screens/ScreenTexts.h"
-#include "setup/SettingsDefaults.h"
+#include "settings/SettingsDefaults.h"
+#include "core/MatchKeyDefaults.h"
 
 namespace zel::screens {
 namespace {
@@ -26,9 +27,9 @@ std::optional<std::int16_t> ParseMass(const std::string& text) {
         if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');
         // Stop counting long before int could overflow; it is out of range anyway.
-        if (value > kSettingsDefaults.MaxMass) return std::nullopt;
+        if (value > kMatchKeyDefaults.MaxMass) return std::nullopt;
     }
-    if (value < kSettingsDefaults.MinMass) return std::nullopt;
+    if (value < kMatchKeyDefaults.MinMass) return std::nullopt;
     return static_cast<std::int16_t>(value);
 }
 

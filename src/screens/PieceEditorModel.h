@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchState.h"
-#include "setup/DisplaySettings.h"
+#include "settings/DisplaySettings.h"
 
 namespace zel::screens {
 

@@ -1,10 +1,10 @@
 #pragma once
 #include <QDialog>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchState.h"
 #include "screens/PieceEditorModel.h"
-#include "setup/DisplaySettings.h"
+#include "settings/DisplaySettings.h"
 
 class QLabel;
 class QLineEdit;

@@ -13,7 +13,7 @@
 #include "render/GameDataFiles.h"
 #include "render/RenderError.h"
 #include "screens/ScreenTexts.h"
-#include "setup/TextFile.h"
+#include "base/TextFile.h"
 
 namespace zel::screens {
 namespace {

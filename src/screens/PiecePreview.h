@@ -3,13 +3,13 @@
 #include <memory>
 #include <string>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchState.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "render/PictureWindow.h"
 #include "render/SceneSlots.h"
-#include "setup/DisplaySettings.h"
-#include "setup/StartScreenModel.h"
+#include "settings/DisplaySettings.h"
+#include "screens/StartScreenModel.h"
 
 class QTimer;
 

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "screens/ScreenTexts.h"
-#include "setup/SetupTexts.h"
+#include "settings/SettingsTexts.h"
 
 namespace zel::screens {
 namespace {

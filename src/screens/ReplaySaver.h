@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "screens/SaveFileChooser.h"
 
 namespace zel::screens {

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchPort.h"
 #include "core/MatchState.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "screens/SaveFileChooser.h"
 #include "screens/TeamTable.h"
-#include "setup/OptionsScreenModel.h"
-#include "setup/SettingsStore.h"
+#include "screens/OptionsScreenModel.h"
+#include "screens/SettingsStore.h"
 
 class QWidget;
 

@@ -16,9 +16,9 @@
 #include "screens/PieceEditorWindow.h"
 #include "screens/PiecePreview.h"
 #include "screens/ScreenTexts.h"
-#include "setup/CheckBox.h"
-#include "setup/Settings.h"
-#include "setup/SetupTexts.h"
+#include "base/CheckBox.h"
+#include "screens/SettingsControls.h"
+#include "settings/SettingsTexts.h"
 
 namespace zel::screens {
 namespace {

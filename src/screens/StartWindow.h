@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "setup/StartScreenModel.h"
+#include "screens/StartScreenModel.h"
 
 class QCheckBox;
 class QComboBox;

@@ -2,7 +2,7 @@
 
 #include "core/ReplayFile.h"
 #include "core/ReplayHeader.h"
-#include "setup/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 namespace zel {
 

@@ -6,7 +6,7 @@
 
 #include "core/MatchKernel.h"
 #include "core/MatchState.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "physics/Shapes.h"
 #include "sim/HeadlessPort.h"
 #include "sim/SimSetup.h"

@@ -2,8 +2,7 @@
 
 #include "core/MatchSetup.h"
 #include "core/SavedGame.h"
-#include "setup/IniLookup.h"
-#include "setup/NumberParse.h"
+#include "base/IniLookup.h"
 
 namespace zel {
 
@@ -20,9 +19,10 @@ bool SetUpReplay(const std::string& path, MatchState& s, std::string& error) {
 bool SetUpContinue(const std::string& path, MatchState& s, bool& hasSteps, std::string& error) {
     IniFile f;
     if (!f.Open(path, error)) return false;
-    // A saved game has a [general] section with the number of participants.
-    if (!ParseNumberStrict(f.GetIniValue("general", "Num"))) {
-        error = "not a saved game: no [general] section with Num";
+    // A saved game has a [general] section with the number of participants;
+    // the number itself reads as every match file reads it.
+    if (f.GetIniValue("general", "Num").empty()) {
+        error = "Файл " + path + " не является сохраненной игрой: нет раздела [general] с ключом Num";
         return false;
     }
     SlotSetups slots;

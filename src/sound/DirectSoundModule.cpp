@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchState.h"
 #include "sound/SoundError.h"
 #include "sound/SoundTexts.h"

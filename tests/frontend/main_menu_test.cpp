@@ -12,8 +12,8 @@
 #include "frontend/AboutWindow.h"
 #include "frontend/ClickLabel.h"
 #include "frontend/FrontendTexts.h"
-#include "setup/SetupTexts.h"
-#include "setup/TextFile.h"
+#include "settings/SettingsTexts.h"
+#include "base/TextFile.h"
 
 namespace zel {
 namespace {

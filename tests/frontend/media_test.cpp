@@ -9,7 +9,7 @@
 
 #include "GifWriter.h"
 #include "frontend/SlideShowPlayer.h"
-#include "setup/TextFile.h"
+#include "base/TextFile.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 

@@ -8,7 +8,7 @@
 
 #include "frontend/FrontendTexts.h"
 #include "frontend/SlideShowPlayer.h"
-#include "setup/TextFile.h"
+#include "base/TextFile.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 

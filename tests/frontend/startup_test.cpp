@@ -11,8 +11,8 @@
 #include "AppHarness.h"
 #include "app/ProgramStart.h"
 #include "frontend/FrontendTexts.h"
-#include "setup/Settings.h"
-#include "setup/TextFile.h"
+#include "screens/SettingsControls.h"
+#include "base/TextFile.h"
 
 namespace zel {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "core/MatchSetup.h"
 #include "core/MatchState.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "match/RunMatch.h"
 #include "physics/Shapes.h"
 #include "support/FakeDialogs.h"

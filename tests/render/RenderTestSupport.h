@@ -10,7 +10,7 @@
 
 #include "core/MatchSetup.h"
 #include "core/MatchState.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "physics/Shapes.h"
 #include "render/GraphModule.h"
 #include "support/FakeMatchPort.h"

@@ -8,15 +8,15 @@
 #include <QWidget>
 
 #include "core/MatchState.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "frontend/ScreenNavigator.h"
 #include "physics/Shapes.h"
 #include "screens/GameScreens.h"
 #include "screens/OptionsWindow.h"
 #include "screens/ResultsWindow.h"
 #include "screens/StartWindow.h"
-#include "setup/CheckBox.h"
-#include "setup/Settings.h"
+#include "base/CheckBox.h"
+#include "screens/SettingsControls.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 

@@ -21,7 +21,7 @@
 #include "frontend/MainMenuWindow.h"
 #include "match/MatchWindow.h"
 #include "render/PictureWindow.h"
-#include "setup/IniLookup.h"
+#include "base/IniLookup.h"
 #include "sound/SoundDevice.h"
 
 namespace zel::test {

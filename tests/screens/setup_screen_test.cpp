@@ -8,7 +8,7 @@
 
 #include "ScreensHarness.h"
 #include "screens/ScreenTexts.h"
-#include "setup/TextFile.h"
+#include "base/TextFile.h"
 
 namespace zel::test {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 
 namespace zel::test {
 

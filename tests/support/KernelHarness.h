@@ -6,7 +6,7 @@
 #include "core/MatchKernel.h"
 #include "core/MatchSetup.h"
 #include "core/MatchState.h"
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "support/FakeMatchPort.h"
 #include "support/TempDir.h"
 

@@ -1,9 +1,9 @@
-#include "setup/IniKeyReader.h"
+#include "base/IniKeyReader.h"
 
 #include <utility>
 
-#include "setup/CheckBox.h"
-#include "setup/NumberParse.h"
+#include "base/CheckBox.h"
+#include "base/NumberParse.h"
 
 namespace zel {
 

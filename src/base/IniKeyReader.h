@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "setup/IniLookup.h"
+#include "base/IniLookup.h"
 
 namespace zel {
 

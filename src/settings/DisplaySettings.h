@@ -3,7 +3,7 @@
 
 #include "core/Flag.h"
 #include "core/MatchState.h"
-#include "setup/SettingsDefaults.h"
+#include "settings/SettingsDefaults.h"
 
 namespace zel {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 
 namespace zel {
 

@@ -7,8 +7,9 @@ namespace zel {
 
 // The built-in values of the settings file zel.ini: what a missing or
 // unreadable file gives, and what the loader puts in place of an unusable
-// value. Every default of the settings lives in this one table; the display
-// record, the loader, the defaults routine and the screens all read it.
+// display value. The match keys zel.ini shares with the match files take
+// their defaults from kMatchKeyDefaults (core/MatchKeyDefaults.h); every
+// other default of the settings lives in this one table.
 struct SettingsDefaultTable {
     std::int16_t ScreenW;       // display width, also what ScreenW=0 or a bad value gives
     std::int16_t ScreenH;       // display height, likewise
@@ -22,19 +23,12 @@ struct SettingsDefaultTable {
     std::int16_t Num;           // two participants
     std::int16_t MarkedSlots;   // slots 0..MarkedSlots-1 are marked as taking part
     std::int16_t CurG;          // the first participant begins
-    double Ftr;                 // standard friction; any other stored value than the three gives it
-    std::int16_t MaxX;          // table length; also what a length of 0 gives
-    std::int16_t MaxY;          // table width; also what a width of 0 gives
-    std::int16_t LargestTable;  // length and width with the largest-table box checked
     Flag Sound;                 // sound effects
     Flag Border;                // the wall
     std::int16_t BordMode;      // the wall's second position
     Flag BordSimm;              // the symmetric second wall
     Flag Pipa;                  // the four posts
     Flag ShowSgin;              // the humorous elimination messages
-    std::int16_t MinMass;       // lightest mass a slot may hold; others read as DefaultMass
-    std::int16_t MaxMass;       // heaviest mass a slot may hold
-    std::int16_t DefaultMass;   // mass of a piece nobody changed
 };
 
 inline constexpr SettingsDefaultTable kSettingsDefaults{
@@ -50,23 +44,12 @@ inline constexpr SettingsDefaultTable kSettingsDefaults{
     .Num = 2,
     .MarkedSlots = 2,
     .CurG = 1,
-    .Ftr = 0.02,
-    .MaxX = 600,
-    .MaxY = 400,
-    .LargestTable = 1000,
     .Sound = kTrue,
     .Border = kTrue,
     .BordMode = 1,
     .BordSimm = kTrue,
     .Pipa = kTrue,
     .ShowSgin = kTrue,
-    .MinMass = 1,
-    .MaxMass = 1000,
-    .DefaultMass = 1,
 };
-
-// The three friction settings the game offers; the options screen's
-// buttons are them in this order.
-inline constexpr double kFrictionChoices[3] = {0.01, 0.02, 0.03};
 
 }  // namespace zel

@@ -1,7 +1,7 @@
 #pragma once
-#include "setup/DisplaySettings.h"
-#include "setup/OptionsScreenModel.h"
-#include "setup/StartScreenModel.h"
+#include "settings/DisplaySettings.h"
+#include "screens/OptionsScreenModel.h"
+#include "screens/StartScreenModel.h"
 
 namespace zel {
 

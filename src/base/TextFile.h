@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 
 namespace zel {
 

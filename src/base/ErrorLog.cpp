@@ -1,4 +1,4 @@
-#include "frontend/ErrorLog.h"
+#include "base/ErrorLog.h"
 
 #include <ctime>
 #include <fstream>

@@ -1,17 +1,19 @@
 #pragma once
 #include <string>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchState.h"
-#include "setup/SettingsStore.h"
+#include "screens/SettingsStore.h"
+#include "settings/SettingsFile.h"
 
 namespace zel {
 
-// Reading and writing the settings file zel.ini, and the built-in defaults.
-// The file is "[zelset]" followed by key=value lines (keys listed at
-// BuildSettingsText); the same loader reads a replay file's "[general]"
-// section, which also carries the match keys KtoHodit1..8, WhoSgin1..8,
-// CurSgin, CurNG, Num and CurG.
+// The settings file zel.ini and the screens' controls that are its store.
+// The file's reader and writer are in settings/SettingsFile.h; these
+// routines move the values between the file and the controls (and the match
+// state). The same loader reads a replay file's "[general]" section, which
+// also carries the match keys KtoHodit1..8, WhoSgin1..8, CurSgin, CurNG, Num
+// and CurG.
 
 // Loads the settings from `path` into the match state and the store.
 // `settingsFile` is the path of zel.ini (see AppPaths): the section read is
@@ -26,10 +28,15 @@ namespace zel {
 //    editor allows are 1..1000: anything else read (a missing key included)
 //    becomes 1, so no piece ever gets mass 0.
 //  - Table size with the largest-table box ("MaxScr" 1 gives 1000 by 1000,
-//    0 gives 600 or 400), friction (0.01, 0.02, 0.03, else 0.02), Num
-//    (2..8), CurG (1..Num), and the boxes of ShowSgin, Border (BordMode and
-//    BordSimm only when on), Sound and Pipa, each flag then following its box.
+//    0 gives 600 or 400), friction (0.01, 0.02, 0.03, or the older 30, 50,
+//    80; else 0.02), Num (2..8), CurG (1..Num), and the boxes of ShowSgin,
+//    Border (BordMode and BordSimm only when on), Sound and Pipa (PipaMode
+//    and PipaSimm only when on and in the file), each flag following its box.
+//  - The grey flags "RGray"i when the file has them (replays do).
 //  - The participation marks "chk"i (strict; 0, 1 or 2, else the mark stays).
+// The match keys go through the one reader every match file uses
+// (ReadMatchKeys / ApplyMatchKeys), so a replay's header gives the game the
+// same match it gives zel-sim.
 // A file that cannot be read, a number beyond 16 bits, a model the list does
 // not have or a box value other than 0, 1, 2 shows "Ошибка при загрузке
 // параметров." with the description and applies the defaults to the state as
@@ -46,16 +53,10 @@ void LoadSettings(const std::string& path, const std::string& settingsFile, Sett
 // box and posts on, elimination-message box and messages on.
 void ApplyDefaultSettings(SettingsStore& store, MatchState& s);
 
-// The text of zel.ini for the current state, every line ending in CR LF:
-// "[zelset]", ScreenW, ScreenH, Colors, UseTex, UseRoom, DeviceNum,
-// RenderNum, then R i, RModel i, RM i for i = 0..7, MaxX and MaxY as the
-// size boxes read, Ftr, MaxScr, Sound, Border (with BordMode and BordSimm
-// when the wall box is checked), ShowSgin, Pipa, then chk i for i = 0..7.
-// Flags come from the boxes and are 1 only for a checked box. Line breaks
-// inside a name are written as blanks so the name cannot break the file.
-std::string BuildSettingsText(const SettingsStore& store, const MatchState& s);
+// What zel.ini stores, gathered from the controls and the match state.
+SettingsValues CollectSettings(const SettingsStore& store, const MatchState& s);
 
-// Writes BuildSettingsText to `settingsFile` through WriteTextFile (which
+// Writes BuildSettingsText(CollectSettings(...)) to `settingsFile` through WriteTextFile (which
 // reports its own failure and keeps the old file). A failure while the text
 // is built shows "Ошибка при сохранении параметров." and writes nothing.
 // The busy pointer is shown meanwhile. True when the file was written.

@@ -1,9 +1,9 @@
-#include "setup/StartScreenModel.h"
+#include "screens/StartScreenModel.h"
 
 #include <utility>
 
-#include "setup/CheckBox.h"
-#include "setup/SetupTexts.h"
+#include "base/CheckBox.h"
+#include "settings/SettingsTexts.h"
 
 namespace zel {
 namespace {

@@ -1,4 +1,4 @@
-#include "setup/AppPaths.h"
+#include "base/AppPaths.h"
 
 #include <unistd.h>
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchState.h"
-#include "setup/DisplaySettings.h"
+#include "settings/DisplaySettings.h"
 
 namespace zel {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/Dialogs.h"
+#include "base/Dialogs.h"
 #include "core/MatchState.h"
 
 namespace zel {

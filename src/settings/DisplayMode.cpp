@@ -1,6 +1,6 @@
-#include "setup/DisplayMode.h"
+#include "settings/DisplayMode.h"
 
-#include "setup/NumberParse.h"
+#include "base/NumberParse.h"
 
 namespace zel {
 

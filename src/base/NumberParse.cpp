@@ -1,4 +1,4 @@
-#include "setup/NumberParse.h"
+#include "base/NumberParse.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-#include "core/Rounding.h"
+#include "base/Rounding.h"
 
 namespace zel {
 namespace {

@@ -1,4 +1,4 @@
-#include "setup/TextFile.h"
+#include "base/TextFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "setup/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 namespace zel {
 namespace {

@@ -1,8 +1,9 @@
 #include <string>
 
-#include "setup/CheckBox.h"
-#include "setup/Settings.h"
-#include "setup/SettingsDefaults.h"
+#include "base/CheckBox.h"
+#include "screens/SettingsControls.h"
+#include "core/MatchKeyDefaults.h"
+#include "settings/SettingsDefaults.h"
 
 namespace zel {
 namespace {
@@ -35,12 +36,12 @@ void ApplyDefaultSettings(SettingsStore& store, MatchState& s) {
     // Only the first marks are set; the others keep what the person chose.
     for (int i = 0; i < t.MarkedSlots; ++i) start.SetMark(i, kBoxChecked);
     s.CurG = t.CurG;
-    s.Ftr = t.Ftr;
+    s.Ftr = kMatchKeyDefaults.Ftr;
 
     OptionsScreenModel& options = store.Options;
     options.SetMaxSizeBox(kBoxClear);
-    s.MaxX = t.MaxX;
-    s.MaxY = t.MaxY;
+    s.MaxX = kMatchKeyDefaults.MaxX;
+    s.MaxY = kMatchKeyDefaults.MaxY;
     options.SetSoundBox(BoxFor(IsSet(t.Sound)));
     s.Sound = t.Sound;
     // The wall box itself is left alone; the options screen shows the flag

@@ -1,4 +1,4 @@
-#include "setup/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 #include <charconv>
 #include <cmath>

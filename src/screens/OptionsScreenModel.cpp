@@ -1,11 +1,12 @@
-#include "setup/OptionsScreenModel.h"
+#include "screens/OptionsScreenModel.h"
 
 #include <optional>
 
-#include "setup/CheckBox.h"
-#include "setup/DisplayMode.h"
-#include "setup/NumberParse.h"
-#include "setup/SetupTexts.h"
+#include "base/CheckBox.h"
+#include "settings/DisplayMode.h"
+#include "base/NumberParse.h"
+#include "settings/SettingsTexts.h"
+#include "core/MatchKeyDefaults.h"
 
 namespace zel {
 namespace {
@@ -46,7 +47,7 @@ bool OptionsScreenModel::SetMaxSizeBox(int state) {
     if (!SetBox(maxSizeBox_, state)) return false;
     if (IsChecked(maxSizeBox_)) {
         sizeGroupEnabled_ = false;
-        pendingX_ = pendingY_ = kSettingsDefaults.LargestTable;
+        pendingX_ = pendingY_ = kMatchKeyDefaults.LargestTable;
     } else {
         sizeGroupEnabled_ = true;
     }
@@ -164,8 +165,8 @@ bool OptionsScreenModel::Apply(MatchState& s, DisplaySettings& d, Dialogs& dlg) 
     deviceGuid_ = DeviceIdentifier(deviceIndex_);
 
     const bool largest = IsChecked(maxSizeBox_);
-    std::optional<std::int16_t> x = kSettingsDefaults.LargestTable;
-    std::optional<std::int16_t> y = kSettingsDefaults.LargestTable;
+    std::optional<std::int16_t> x = kMatchKeyDefaults.LargestTable;
+    std::optional<std::int16_t> y = kMatchKeyDefaults.LargestTable;
     if (!largest) {
         x = SizeFrom(sizeGText_);
         y = SizeFrom(sizeVText_);

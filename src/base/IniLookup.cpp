@@ -1,10 +1,10 @@
-#include "setup/IniLookup.h"
+#include "base/IniLookup.h"
 
 #include <cerrno>
 #include <system_error>
 
-#include "setup/TextEncoding.h"
-#include "setup/TextFile.h"
+#include "base/TextEncoding.h"
+#include "base/TextFile.h"
 
 namespace zel {
 namespace {

@@ -1,4 +1,4 @@
-#include "setup/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <array>
 #include <cstdint>

@@ -1,0 +1,88 @@
+#include <string>
+#include <type_traits>
+#include <utility>
+
+#include "base/CheckBox.h"
+#include "screens/SettingsControls.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsTexts.h"
+
+namespace zel {
+namespace {
+
+// A failed load must leave no trace, so the loader works on copies of the
+// state and the store and keeps them only when every read succeeded.
+static_assert(std::is_copy_assignable_v<MatchState> && std::is_copy_assignable_v<SettingsStore>);
+
+void ShowLoadFailure(Dialogs& d, const std::string& description) {
+    Message m;
+    m.Text = std::string(texts::kLoadFailed) + texts::kBlankLine + texts::kErrorDescription +
+             description + texts::kBlankLine + texts::kDefaultsFollow;
+    m.Icon = MsgIcon::Critical;
+    d.Ask(m);
+}
+
+// The slots as the match setup screen holds them, for the shared rules to
+// apply the file's keys to.
+SlotSetups SlotsOf(const StartScreenModel& start, const MatchState& s) {
+    SlotSetups slots;
+    for (int i = 0; i < StartScreenModel::kSlots; ++i) {
+        slots[i].Name = start.Name(i);
+        slots[i].Model = start.Model(i);
+        slots[i].Mass = s.Vembas[i + 1].RM;
+        slots[i].Gray = s.Vembas[i + 1].RGray;
+        slots[i].Mark = start.Mark(i);
+    }
+    return slots;
+}
+
+// The controls take the values through their setters, so each control's
+// reaction runs as if the person had set it: the oval model warns, the
+// marks recount the participants, the boxes enable their groups.
+void SetControls(const MatchKeys& k, const SlotSetups& slots, SettingsStore& store, MatchState& s,
+                 Dialogs& d) {
+    StartScreenModel& start = store.Start;
+    for (int i = 0; i < StartScreenModel::kSlots; ++i) {
+        if (k.WithParticipants) start.SelectModel(i, k.Slots[i].Model, s, d);
+        start.SetName(i, slots[i].Name);
+    }
+    OptionsScreenModel& options = store.Options;
+    options.SetSizeGText(std::to_string(k.MaxX));
+    options.SetSizeVText(std::to_string(k.MaxY));
+    options.SetMaxSizeBox(k.MaxScr);
+    options.SetShowSginBox(k.ShowSgin);
+    options.SetBorderBox(k.Border);
+    options.SetSoundBox(k.Sound);
+    options.SetPipaBox(k.Pipa);
+    for (int i = 0; i < StartScreenModel::kSlots; ++i)
+        if (k.Slots[i].Mark) start.SetMark(i, *k.Slots[i].Mark);
+}
+
+}  // namespace
+
+void LoadSettings(const std::string& path, const std::string& settingsFile, SettingsStore& store,
+                  MatchState& s, Dialogs& d) {
+    const bool withParticipants = !IsSet(s.TeamGame);
+    SettingsFileRead read = ReadSettingsFile(path, settingsFile, store.Display, withParticipants, d);
+    if (!read.Found) {
+        ApplyDefaultSettings(store, s);
+        return;
+    }
+    if (!read.Error.empty()) {
+        ShowLoadFailure(d, read.Error);
+        ApplyDefaultSettings(store, s);
+        return;
+    }
+
+    SettingsStore work = store;
+    MatchState next = s;
+    work.Display = read.Display;
+    SlotSetups slots = SlotsOf(work.Start, next);
+    ApplyMatchKeys(read.Match, next, slots);
+    SetControls(read.Match, slots, work, next, d);
+    CopyDisplayToMatch(work.Display, next);
+    store = std::move(work);
+    s = std::move(next);
+}
+
+}  // namespace zel

@@ -1,0 +1,120 @@
+#include "settings/SettingsFile.h"
+
+#include <optional>
+
+#include "base/BusyPointer.h"
+#include "base/CheckBox.h"
+#include "base/IniKeyReader.h"
+#include "base/NumberFormat.h"
+#include "base/TextFile.h"
+#include "settings/SettingsDefaults.h"
+#include "settings/SettingsTexts.h"
+
+namespace zel {
+namespace {
+
+std::string Idx(int i) { return std::to_string(i); }
+
+// Display keys: a value that is not a number keeps the setting.
+void ReadDisplay(const IniKeyReader& r, DisplaySettings& display) {
+    const SettingsDefaultTable& t = kSettingsDefaults;
+    auto number = [&](const char* key, std::int16_t& target) {
+        if (const std::optional<std::int16_t> v = r.StrictInt16(key)) target = *v;
+    };
+    auto flag = [&](const char* key, Flag& target) {
+        if (const std::optional<std::int16_t> v = r.StrictInt16(key)) target = ToFlag(*v != 0);
+    };
+    number("ScreenW", display.ScreenW);
+    number("ScreenH", display.ScreenH);
+    number("Colors", display.Colors);
+    flag("UseTex", display.UseTex);
+    flag("UseRoom", display.UseRoom);
+    if (display.ScreenW == 0) display.ScreenW = t.ScreenW;
+    if (display.ScreenH == 0) display.ScreenH = t.ScreenH;
+    if (display.Colors == 0) display.Colors = t.Colors;
+
+    auto device = [&](const char* key, std::int16_t& target, std::int16_t fallback) {
+        number(key, target);
+        if (target < 0 || target >= t.DeviceLimit) target = fallback;
+    };
+    device("DeviceNum", display.DeviceNum, t.DeviceNum);
+    device("RenderNum", display.RenderNum, t.RenderNum);
+}
+
+// A value on one line: a line break typed or pasted into a box would end
+// the key early and start a bogus key of its own.
+std::string OneLine(std::string v) {
+    for (char& c : v)
+        if (c == '\r' || c == '\n') c = ' ';
+    return v;
+}
+
+// Appends "key=value" and CR LF.
+void Line(std::string& out, const std::string& key, const std::string& value) {
+    out += key;
+    out += '=';
+    out += value;
+    out += texts::kNewLine;
+}
+
+const char* Bit(bool on) { return on ? "1" : "0"; }
+
+}  // namespace
+
+SettingsFileRead ReadSettingsFile(const std::string& path, const std::string& settingsFile,
+                                  const DisplaySettings& current, bool withParticipants,
+                                  Dialogs& d) {
+    SettingsFileRead out;
+    out.Display = current;
+    if (!FileExists(path)) return out;
+    out.Found = true;
+    const char* section = path == settingsFile ? texts::kSettingsSection : texts::kReplaySection;
+
+    BusyPointer busy(d);
+    IniFile file;
+    if (!file.Open(path, out.Error)) {
+        if (out.Error.empty()) out.Error = "файл не открывается";
+        return out;
+    }
+    ReadDisplay(IniKeyReader(file, section), out.Display);
+    MatchKeysRead match = ReadMatchKeys(file, section, withParticipants);
+    out.Match = std::move(match.Keys);
+    out.Error = std::move(match.Error);
+    return out;
+}
+
+std::string BuildSettingsText(const SettingsValues& v) {
+    const DisplaySettings& display = v.Display;
+    std::string out = std::string("[") + texts::kSettingsSection + "]" + texts::kNewLine;
+    Line(out, "ScreenW", std::to_string(display.ScreenW));
+    Line(out, "ScreenH", std::to_string(display.ScreenH));
+    Line(out, "Colors", std::to_string(display.Colors));
+    Line(out, "UseTex", Bit(IsSet(display.UseTex)));
+    Line(out, "UseRoom", Bit(IsSet(display.UseRoom)));
+    Line(out, "DeviceNum", std::to_string(display.DeviceNum));
+    Line(out, "RenderNum", std::to_string(display.RenderNum));
+    for (int i = 0; i < kMaxParticipants; ++i) {
+        const SettingsSlotValues& slot = v.Slots[i];
+        Line(out, "R" + Idx(i), OneLine(slot.Name));
+        Line(out, "RModel" + Idx(i), std::to_string(slot.Model));
+        Line(out, "RM" + Idx(i), std::to_string(slot.Mass));
+    }
+    Line(out, "MaxX", OneLine(v.MaxXText));
+    Line(out, "MaxY", OneLine(v.MaxYText));
+    Line(out, "Ftr", FormatDouble(v.Ftr));
+    Line(out, "MaxScr", Bit(IsChecked(v.MaxScrBox)));
+    Line(out, "Sound", Bit(IsChecked(v.SoundBox)));
+    if (IsChecked(v.BorderBox)) {
+        Line(out, "Border", "1");
+        Line(out, "BordMode", std::to_string(v.BordMode));
+        Line(out, "BordSimm", Bit(IsSet(v.BordSimm)));
+    } else {
+        Line(out, "Border", "0");
+    }
+    Line(out, "ShowSgin", Bit(IsChecked(v.ShowSginBox)));
+    Line(out, "Pipa", Bit(IsChecked(v.PipaBox)));
+    for (int i = 0; i < kMaxParticipants; ++i) Line(out, "chk" + Idx(i), std::to_string(v.Slots[i].Mark));
+    return out;
+}
+
+}  // namespace zel
