@@ -4,16 +4,18 @@
 #include <cerrno>
 #include <system_error>
 
-#include "core/ReplayHeader.h"
 #include "base/ErrorLog.h"
 #include "base/NumberFormat.h"
 #include "base/NumberParse.h"
+#include "core/ProgramVersion.h"
+#include "core/ReplayHeader.h"
+#include "core/SharedTexts.h"
 
 namespace zel {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
-constexpr const char* kBlankLine = "\r\n\r\n";
+using texts::kBlankLine;
 
 // No line of a replay comes near this; a longer one is not a replay's.
 constexpr std::size_t kMaxLineBytes = 1u << 20;

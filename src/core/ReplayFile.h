@@ -11,8 +11,6 @@ namespace zel {
 
 class ErrorLog;
 
-inline constexpr int kBuildNumber = 1200;
-
 // One strike as the replay file stores it: the strike's direction vector and
 // touch point exactly as StrikeVemba leaves the segment, and the pot power.
 struct ReplayStepRecord {

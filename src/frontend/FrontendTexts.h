@@ -1,13 +1,10 @@
 #pragma once
 #include <string>
 
-#include "core/ReplayFile.h"
+#include "core/ProgramVersion.h"
+#include "core/SharedTexts.h"
 
 namespace zel {
-
-// The program's version: 3.0 with the build number every replay file carries.
-inline constexpr int kVersionMajor = 3;
-inline constexpr int kVersionMinor = 0;
 
 namespace texts {
 
@@ -41,7 +38,6 @@ inline constexpr const char* kSlideErrorLog =
 
 // --- the main menu --------------------------------------------------------------
 
-inline constexpr const char* kQuickMatch = "Быстрая игра";
 inline constexpr const char* kQuickMatchTip = "Быстрая игра. Несколько игроков";
 inline constexpr const char* kTeamMatch = "Командная игра";
 inline constexpr const char* kTeamMatchTip = "Вемба между командами из нескольких игроков";
@@ -50,13 +46,11 @@ inline constexpr const char* kLoadGameTip = "Загрузить сохранен
 inline constexpr const char* kChronicle = "Хроника Вембы";
 inline constexpr const char* kChronicleTipStart = "Вся история и эволюция Вембы";
 inline constexpr const char* kClubSchool = " в школе Вембного Клуба";
-inline constexpr const char* kHelp = "Помощь";
 inline constexpr const char* kHelpTip = "Описание к игре";
 inline constexpr const char* kService = "Сервис";
 inline constexpr const char* kServiceTip = "Техническая поддержка";
 inline constexpr const char* kSplash = "Заставка";
 inline constexpr const char* kNetGame = "Сетевая игра";
-inline constexpr const char* kExit = "Выход";
 inline constexpr const char* kExitTip = "Выход из игры";
 inline constexpr const char* kCoatOfArmsTip =
     "Это герб Вембного Клуба! Щелкните здесь, чтобы увидеть его полный вариант.";
@@ -133,9 +127,6 @@ inline std::string ApplicationTitle() {
 }
 
 // "3.0.1200", as the about window shows the version.
-inline std::string VersionText() {
-    return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-           std::to_string(kBuildNumber);
-}
+inline std::string VersionText() { return kVersionText; }
 
 }  // namespace zel

@@ -220,7 +220,7 @@ bool GraphModule::LoadScene() {
         run([&] { port_.SetCaption(texts::kCaptionTableTexture); });
         run([&] { z.TableTexture = Texture::Load(DataPath(files::kTableTexture)); });
         run([&] { box = Need(z.TableMesh).GetBox(); });
-        run([&] { Need(z.Device).SetTextureQuality(settings_.DeviceGuid == texts::kHardwareDevice ? 1 : 0); });
+        run([&] { Need(z.Device).SetTextureQuality(settings_.DeviceGuid == texts::kHardwareDeviceId ? 1 : 0); });
         FlatWrap wrap;
         run([&] {
             const double m = box.min.y;

@@ -13,7 +13,7 @@ struct RenderSettings {
     int ScreenH = 480;            // picture height in pixels
     int Colors = 8;               // bits per pixel of the shown picture: 8, 16, 24 or 32
     bool UseTex = true;           // put the texture on the table
-    std::string DeviceGuid = texts::kHardwareDevice;  // hardware or software device: the texture filter
+    std::string DeviceGuid = texts::kHardwareDeviceId;  // hardware or software device: the texture filter
     std::string DriverGuid;       // display driver; one OpenGL driver serves all
     std::string AppTitle;         // the caption restored when the scene is built
 };

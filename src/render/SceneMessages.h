@@ -1,12 +1,13 @@
 #pragma once
 #include <string>
 
+#include "core/SharedTexts.h"
 #include "render/RenderError.h"
 
 namespace zel::render {
 
 // Lines of multi-line messages end in CR LF, as every message of the game.
-inline constexpr const char* kNewLine = "\r\n";
+using zel::texts::kNewLine;
 
 // "DirectX вернул ошибку: <number> <description>; <source>. Для устранения..."
 // with the three numbered steps and the support line.

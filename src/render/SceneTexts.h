@@ -1,4 +1,5 @@
 #pragma once
+#include "core/SharedTexts.h"
 
 namespace zel::render::texts {
 
@@ -17,7 +18,6 @@ inline constexpr const char* kCaptionSounds = "Загрузка звуков..."
 
 // The 3D start-up's failure message, around the error's number, description
 // and source.
-inline constexpr const char* kDeviceErrorStart = "DirectX вернул ошибку: ";
 inline constexpr const char* kDeviceErrorSourceSeparator = "; ";
 inline constexpr const char* kDeviceErrorAdvice = ". Для устранения неполадки попробуйте следующее:";
 inline constexpr const char* kDeviceErrorStep1 = "1. Изменить параметры графики";
@@ -30,8 +30,9 @@ inline constexpr const char* kSceneErrorStart = "Ошибка при созда�
 inline constexpr const char* kSceneErrorFiles = ". Возможно отсутствуют или повреждены некоторые файлы .х или .wav. Если это сообщение будет повторяться постоянно, переустановите ZEL.";
 inline constexpr const char* kSceneErrorQuestion = "Продолжить выполнение программы (возможно с ошибками)?";
 
-// The device identifier of the hardware device (the texture filter follows it).
-inline constexpr const char* kHardwareDevice = "IID_IDirect3DHALDevice";
-inline constexpr const char* kSoftwareDevice = "IID_IDirect3DRGBDevice";
+using zel::texts::kDeviceErrorStart;
+// The device identifiers (the texture filter follows the hardware one).
+using zel::texts::kHardwareDeviceId;
+using zel::texts::kSoftwareDeviceId;
 
 }  // namespace zel::render::texts

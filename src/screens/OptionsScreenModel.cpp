@@ -177,7 +177,7 @@ bool OptionsScreenModel::Apply(MatchState& s, DisplaySettings& d, Dialogs& dlg) 
 
     if (!largest && (!SizeAccepted(x) || !SizeAccepted(y))) {
         Message m;
-        m.Text = texts::kBadTableSize;
+        m.Text = texts::kBadSizeInput;
         m.Icon = MsgIcon::Information;
         dlg.Ask(m);
         title_ = texts::kOptionsTitle;

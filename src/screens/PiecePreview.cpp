@@ -131,7 +131,7 @@ bool PiecePreview::InitDevice() {
     } catch (const std::exception& ex) {
         const RenderError e = AsRenderError(ex);
         slots_.Device.reset();
-        const std::string text = std::string(texts::kPreviewDeviceError) + std::to_string(e.Number) + " " +
+        const std::string text = std::string(texts::kDeviceErrorStart) + std::to_string(e.Number) + " " +
                                  e.Description + texts::kPreviewDeviceAdvice;
         log_.LogError(text);
         Message m;

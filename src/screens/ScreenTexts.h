@@ -2,13 +2,23 @@
 
 // Captions and messages of the match setup, options, piece editor, piece
 // preview and results screens, exactly as the game shows them. Lines of
-// multi-line messages are separated by CR LF (texts::kNewLine and
-// texts::kBlankLine of setup/SetupTexts.h).
+// multi-line messages are separated by CR LF (zel::texts::kNewLine and
+// kBlankLine). The texts several screens share are zel::texts's
+// (core/SharedTexts.h), named here too so each screen finds all its texts in
+// one place.
+#include "core/SharedTexts.h"
+
 namespace zel::screens::texts {
+
+using zel::texts::kBack;
+using zel::texts::kDeviceErrorStart;
+using zel::texts::kExit;
+using zel::texts::kHelp;
+using zel::texts::kQuickMatch;
+using zel::texts::kWarningTitle;
 
 // --- the match setup screen frmStart ----------------------------------------
 
-inline constexpr const char* kStartHeading = "Быстрая игра";
 inline constexpr const char* kStartPrompt = "Отметьте играющих игроков и задайте их имена:";
 inline constexpr const char* kColumnPlays = "Играет:";
 inline constexpr const char* kColumnName = "Имя Вембы:";
@@ -16,11 +26,8 @@ inline constexpr const char* kColumnModel = "Модель Вембы:";
 inline constexpr const char* kMyVemba = "Дополнительно...";
 inline constexpr const char* kGo = "ВЕМБА!!!";
 inline constexpr const char* kGoTip = "НЕ ЖДЕТ!!!";
-inline constexpr const char* kBack = "< Назад";
-inline constexpr const char* kExit = "Выход";
 inline constexpr const char* kOptions = "Параметры >>";
 inline constexpr const char* kOptionsTip = "Настройка системных параметров ZEL";
-inline constexpr const char* kHelp = "Помощь";
 inline constexpr const char* kControl = "Управление...";
 inline constexpr const char* kControlTip = "Вывод информации об управлении игрой";
 inline constexpr const char* kControlTitle = "Управление игрой";
@@ -34,7 +41,6 @@ inline constexpr const char* kControlNote = "Вся эта информация 
 inline constexpr const char* kBadTableSize =
     "Размеры поля заданы неверно. Задайте верные значения и повторите запуск.";
 inline constexpr const char* kBadDisplay = "Некорректные параметры графики.";
-inline constexpr const char* kWarningTitle = "Предупреждение";
 inline constexpr const char* kNamesSlowWarning =
     "Если игра будет сильно тормозить, выключите имена нажатием на F3. Включить имена можно "
     "повторно нажав на F3.";
@@ -111,13 +117,13 @@ inline constexpr const char* kBadMass =
 inline constexpr const char* kPreviewTitle = "Предварительный просмотр";
 inline constexpr const char* kPreviewLogPrefix = "VembaPreview:";
 inline constexpr const char* kNoPieceMesh = "Ошибка: не найден .х-файл Вембы. Переустановите игру.";
+// The preview's own start-up caption, spelt as it has always been shown.
 inline constexpr const char* kPreviewCaptionInit = "Инциализация Direct3D...";
 inline constexpr const char* kPreviewCaptionScene = "Создание сцены...";
 inline constexpr const char* kPreviewCaptionRunning = "Предварительный просмотр Вембы";
 inline constexpr const char* kPreviewPlayer = "Игрок ";
 inline constexpr const char* kPreviewSeparator = " - ";
 inline constexpr const char* kPreviewEscHint = "Нажмите [Esc] для выхода";
-inline constexpr const char* kPreviewDeviceError = "DirectX вернул ошибку: ";
 inline constexpr const char* kPreviewDeviceAdvice =
     ". Для устранения неполадки попробуйте изменить параметры графики и/или перезагрузить Windows.";
 

@@ -40,7 +40,7 @@ StartWindow::StartWindow(GameScreens& screens)
     setObjectName("frmStart");
     setWindowTitle(QString::fromStdString(screens_.Env().AppTitle));
 
-    auto* heading = new QLabel(Q(texts::kStartHeading), this);
+    auto* heading = new QLabel(Q(texts::kQuickMatch), this);
     heading->setObjectName("Label3");
     QFont headingFont = heading->font();
     headingFont.setBold(true);

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/SharedTexts.h"
 
 namespace zel::texts {
 
@@ -15,15 +16,16 @@ inline constexpr const char* kModelNames[kModelEntryCount] = {
 inline constexpr const char* kGamersKolvoCaption = "Играет игроков:";
 inline constexpr const char* kGamersKolvoPrefix = "Играет игроков: ";
 
-// The warning when the oval piece is chosen (two blanks before "Овальная").
-inline constexpr const char* kWarningTitle = "Предупреждение";
+// The warning when the oval piece is chosen (two blanks before "Овальная");
+// its title is texts::kWarningTitle.
 inline constexpr const char* kOvalUnavailable = "В этой версии Korvalo  Овальная Вемба недоступна.";
 
 // --- the options screen ----------------------------------------------------
 
 inline constexpr const char* kOptionsTitle = "Korvalo II: Параметры";
 inline constexpr const char* kOptionsSaving = "Сохранение параметров...";
-inline constexpr const char* kBadTableSize = "Введенные значения некорректны. Повторите ввод.";
+// "Готово" refuses the typed table size.
+inline constexpr const char* kBadSizeInput = "Введенные значения некорректны. Повторите ввод.";
 inline constexpr const char* kDefaultDriver = "Видеокарта по умолчанию";
 
 // The 3D device list, in list order (index 0 software, 1 hardware).
@@ -31,9 +33,7 @@ inline constexpr int kDeviceEntryCount = 2;
 inline constexpr const char* kDeviceNames[kDeviceEntryCount] = {
     "Программное (Software, использует DirectDraw)",
     "Аппаратное (HAL, использует Direct3D HAL)"};
-// Identifiers of the two devices, shared with the 3D start-up.
-inline constexpr const char* kSoftwareDeviceId = "IID_IDirect3DRGBDevice";
-inline constexpr const char* kHardwareDeviceId = "IID_IDirect3DHALDevice";
+// Their identifiers are texts::kSoftwareDeviceId and kHardwareDeviceId.
 
 // The display modes offered, width x height x colour depth.
 inline constexpr int kDisplayModeCount = 9;
@@ -50,9 +50,5 @@ inline constexpr const char* kLoadFailed = "Ошибка при загрузке
 inline constexpr const char* kSaveFailed = "Ошибка при сохранении параметров.";
 inline constexpr const char* kErrorDescription = "Описание ошибки: ";
 inline constexpr const char* kDefaultsFollow = "Параметры будут установлены по умолчанию.";
-
-// Line separators of multi-line message boxes.
-inline constexpr const char* kNewLine = "\r\n";
-inline constexpr const char* kBlankLine = "\r\n\r\n";
 
 }  // namespace zel::texts

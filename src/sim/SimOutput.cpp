@@ -1,5 +1,6 @@
 #include "sim/SimOutput.h"
 
+#include "core/ProgramVersion.h"
 #include "core/ReplayFile.h"
 #include "core/ReplayHeader.h"
 #include "base/NumberFormat.h"
