@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "base/AtomicFile.h"
 #include "base/TextEncoding.h"
 #include "base/TextFile.h"
 #include "support/FakeDialogs.h"
@@ -231,6 +232,42 @@ TEST(TextFile, FailedWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(TempDir::Read(f), "[zelset]\r\nScreenW=800\r\n");
     EXPECT_EQ(CountOtherFiles(dir.Path(), "zel.ini"), 0);
     EXPECT_EQ(d.Messages.size(), 3u);
+}
+
+TEST(AtomicFile, ReplacesWithTheBytesExactlyAsGiven) {
+    TempDir dir;
+    const std::string f = dir.Write("gamedata.bin", "old content");
+    const std::string bytes("a\nb\0c\r", 7);  // no line-end conversion, NUL kept
+    int err = -1;
+    ASSERT_TRUE(ReplaceFileAtomically(f, bytes, err));
+    EXPECT_EQ(TempDir::Read(f), bytes);
+    EXPECT_EQ(CountOtherFiles(dir.Path(), "gamedata.bin"), 0);
+}
+
+TEST(AtomicFile, NeverWritesIntoAnotherWritersTemporaryFile) {
+    TempDir dir;
+    const std::string f = dir.Write("zel.ini", "old");
+    // Another writer of the same file is half way: its temporary files
+    // stand where ours would go first.
+    const std::string pid = std::to_string(::getpid());
+    for (int k = 0; k < 3; ++k) dir.Write(".zel.ini.tmp" + pid + "_" + std::to_string(k), "theirs");
+    int err = -1;
+    ASSERT_TRUE(ReplaceFileAtomically(f, "ours", err));
+    EXPECT_EQ(TempDir::Read(f), "ours");
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(TempDir::Read(dir.File(".zel.ini.tmp" + pid + "_" + std::to_string(k))), "theirs");
+}
+
+TEST(AtomicFile, FailureGivesTheSystemErrorAndKeepsTheOldFile) {
+    TempDir dir;
+    int err = 0;
+    EXPECT_FALSE(ReplaceFileAtomically(dir.File("nowhere/zel.cmd"), "x", err));
+    EXPECT_EQ(err, ENOENT);
+    EXPECT_FALSE(SystemErrorText(err).empty());
+    fs::create_directory(dir.File("folder"));
+    EXPECT_FALSE(ReplaceFileAtomically(dir.File("folder"), "x", err));
+    EXPECT_TRUE(fs::is_directory(dir.File("folder")));
+    EXPECT_EQ(CountOtherFiles(dir.Path(), "folder"), 0);
 }
 
 }  // namespace

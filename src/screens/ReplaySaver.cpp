@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/AtomicFile.h"
+#include "base/TextFile.h"
 #include "screens/ScreenTexts.h"
 #include "settings/SettingsTexts.h"
 
@@ -29,18 +31,14 @@ void Show(Dialogs& d, std::string text, MsgIcon icon) {
     d.Ask(m);
 }
 
-// Copies `from` to `to` through a hidden file in the target's folder,
-// renamed over the target once complete.
-std::error_code CopyReplacing(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    const fs::path temp = to.parent_path() / ("." + to.filename().string() + ".zel-copy");
-    fs::copy_file(from, temp, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::rename(temp, to, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-    }
-    return ec;
+// Copies `from` over `to` with the one whole-file writer, so a failed copy
+// leaves whatever `to` held. "" on success, else the system's description.
+std::string CopyReplacing(const std::string& from, const std::string& to) {
+    std::string bytes;
+    std::string error;
+    if (!ReadFileBytes(from, bytes, error)) return error;
+    int err = 0;
+    return ReplaceFileAtomically(to, bytes, err) ? "" : SystemErrorText(err);
 }
 
 }  // namespace
@@ -70,9 +68,9 @@ SaveReplayOutcome SaveReplayAs(SaveFileChooser& chooser, Dialogs& d, const std::
         ask.Buttons = MsgButtons::OkCancel;
         if (d.Ask(ask) != MsgAnswer::Ok) return SaveReplayOutcome::Declined;
     }
-    ec = CopyReplacing(fs::path(replayFile), fs::path(name));
-    if (ec) {
-        Show(d, std::string(texts::kSaveFailed) + blank + ec.message(), MsgIcon::Critical);
+    const std::string error = CopyReplacing(replayFile, name);
+    if (!error.empty()) {
+        Show(d, std::string(texts::kSaveFailed) + blank + error, MsgIcon::Critical);
         return SaveReplayOutcome::Failed;
     }
     Show(d, std::string(texts::kSavedStart) + name + texts::kSavedEnd, MsgIcon::Information);

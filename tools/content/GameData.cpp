@@ -1,9 +1,10 @@
 #include "GameData.h"
 
-#include <fstream>
 #include <stdexcept>
+#include <string_view>
 #include <system_error>
 
+#include "base/AtomicFile.h"
 #include "BmpWriter.h"
 #include "MarkerMeshes.h"
 #include "PieceMeshes.h"
@@ -51,22 +52,10 @@ void WriteGameData(const std::filesystem::path& root) {
         std::filesystem::create_directories(target.parent_path(), ec);
         if (ec) throw std::runtime_error("cannot create " + target.parent_path().string() + ": " + ec.message());
 
-        std::filesystem::path temp = target;
-        temp += ".tmp";
-        {
-            std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-            out.write(reinterpret_cast<const char*>(f.Bytes.data()), static_cast<std::streamsize>(f.Bytes.size()));
-            out.close();
-            if (!out) {
-                std::filesystem::remove(temp, ec);
-                throw std::runtime_error("cannot write " + temp.string());
-            }
-        }
-        std::filesystem::rename(temp, target, ec);
-        if (ec) {
-            std::filesystem::remove(temp, ec);
-            throw std::runtime_error("cannot replace " + target.string());
-        }
+        int err = 0;
+        const std::string_view bytes(reinterpret_cast<const char*>(f.Bytes.data()), f.Bytes.size());
+        if (!ReplaceFileAtomically(target.string(), bytes, err))
+            throw std::runtime_error("cannot write " + target.string() + ": " + SystemErrorText(err));
     }
 }
 

@@ -1,11 +1,11 @@
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include <QGuiApplication>
 
 #include "MediaFiles.h"
+#include "base/AtomicFile.h"
 
 // zel-media ROOT: draws the front end's pictures and the slide-show script
 // into ROOT/gamedata/. Runs at build time, without a display.
@@ -22,10 +22,10 @@ int main(int argc, char** argv) {
         const std::filesystem::path path = root / file.Path;
         std::error_code ec;
         std::filesystem::create_directories(path.parent_path(), ec);
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(file.Bytes.data(), static_cast<std::streamsize>(file.Bytes.size()));
-        if (!out) {
-            std::fprintf(stderr, "zel-media: cannot write %s\n", path.string().c_str());
+        int err = 0;
+        if (!zel::ReplaceFileAtomically(path.string(), file.Bytes, err)) {
+            std::fprintf(stderr, "zel-media: cannot write %s: %s\n", path.string().c_str(),
+                         zel::SystemErrorText(err).c_str());
             return 1;
         }
     }

@@ -4,9 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+
+#include "base/AtomicFile.h"
 
 namespace zel::soundgen {
 
@@ -55,20 +54,8 @@ std::string EncodeWav(const StereoSignal& s) {
 
 bool WriteWavFile(const std::string& path, const StereoSignal& s) {
     const std::string bytes = EncodeWav(s);
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-        if (!f) return false;
-        f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!f) return false;
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    return true;
+    int err = 0;
+    return ReplaceFileAtomically(path, bytes, err);
 }
 
 }  // namespace zel::soundgen
