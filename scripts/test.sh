@@ -15,9 +15,11 @@ else
   "${run_ctest[@]}"
 fi
 
-# The sanitizer pass covers the core library: the simulator and its tests.
+# The sanitizer pass covers the floors without Qt, OpenGL or audio (the core,
+# the settings, the screen models and the simulator), configured the way a
+# machine without them would configure the project.
 cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DZEL_SANITIZE=ON -DZEL_BUILD_BENCH=OFF >/dev/null
+  -DZEL_SANITIZE=ON -DZEL_BUILD_BENCH=OFF -DZEL_GUI=OFF >/dev/null
 cmake --build "$root/build-sanitize" -j"$(nproc)" --target zel-core-tests zel-sim
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/build-sanitize" --output-on-failure -j"$(nproc)" -L core

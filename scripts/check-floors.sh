@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Checks that each floor of src/ includes only itself and the floors below
+# it (base < core and physics < settings < screen models; the simulator sits
+# on the core). Prints every include that breaks the order; exit status 1
+# when there is one.
+set -euo pipefail
+src=$(cd "$(dirname "$0")/../src" && pwd)
+status=0
+
+# check FOLDER ALLOWED-FLOORS... : project includes of FOLDER's files must
+# name one of the allowed folders.
+check() {
+  local folder=$1; shift
+  local allowed
+  allowed=$(printf '%s|' "$@")
+  allowed=${allowed%|}
+  local bad
+  bad=$(grep -rnE '#include "' "$src/$folder" --include='*.h' --include='*.cpp' \
+        | grep -vE "#include \"($allowed)/" || true)
+  if [ -n "$bad" ]; then
+    echo "$folder includes above its floor:"
+    echo "$bad" | sed "s|$src/||"
+    status=1
+  fi
+}
+
+check base base
+check core base core physics
+check physics base core physics
+check settings base core physics settings
+check sim base core physics sim
+
+# The screen models need no Qt and nothing of the windows.
+models=(ApplyDefaultSettings GameStarter LoadSettings OptionsScreenModel PieceEditorModel
+        ReplaySaver ResultsScreenModel SaveSettings StartScreenModel SettingsStore
+        SettingsControls SaveFileChooser ScreenEnvironment ScreenTexts TeamTable)
+for m in "${models[@]}"; do
+  for f in "$src/screens/$m.h" "$src/screens/$m.cpp"; do
+    [ -f "$f" ] || continue
+    bad=$(grep -nE '#include [<"]Q|#include "(render|frontend|labels|sound|match|app)/' "$f" || true)
+    if [ -n "$bad" ]; then
+      echo "screens/$(basename "$f") is a window-less model but includes:"
+      echo "$bad"
+      status=1
+    fi
+  done
+done
+
+# No Qt, OpenGL or audio below the screens.
+bad=$(grep -rnE '#include <(Q|GL/|AL/|sndfile|assimp)' "$src/base" "$src/core" "$src/physics" \
+      "$src/settings" "$src/sim" || true)
+if [ -n "$bad" ]; then
+  echo "Qt, OpenGL or audio below the screens:"
+  echo "$bad" | sed "s|$src/||"
+  status=1
+fi
+exit $status
