@@ -46,12 +46,15 @@ void Step(MatchState& s, double dt, TickBudget& budget, ContactSearcher& search)
 
 }  // namespace
 
-void PhysStep(MatchState& s, double dt) {
-    // A step that is not a finite time would halve forever.
-    if (!std::isfinite(dt)) return;
+TickBudget PhysStepMeasured(MatchState& s, double dt) {
     TickBudget budget;
+    // A step that is not a finite time would halve forever.
+    if (!std::isfinite(dt)) return budget;
     ContactSearcher search(s);
     Step(s, dt, budget, search);
+    return budget;
 }
+
+void PhysStep(MatchState& s, double dt) { PhysStepMeasured(s, dt); }
 
 }  // namespace zel
