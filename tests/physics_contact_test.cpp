@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "core/MatchState.h"
 #include "physics/Contact.h"
@@ -319,6 +320,91 @@ TEST(PhysicsContact, SeparationLoopStopsAtItsCap) {
     s.Vembas[1].RM = 1000;
     EXPECT_EQ(ResolveContact(s, kFinest, ContactRec{1, 3, 1, 1}, 500), 500);
     EXPECT_NEAR(s.Vembas[1].Xvec, -1000 + 1001 * 0.1 / 1000, 1e-9);
+}
+
+// ---------------------------------------------------------- heavy contacts
+
+// Number of pairs of bodies on the table whose shapes overlap.
+int OverlappingPairs(const MatchState& s) {
+    const int n = BodyCount(s);
+    int pairs = 0;
+    for (int i = 1; i < n; ++i)
+        for (int j = i + 1; j <= n; ++j)
+            if (VembasTouch(s, s.Vembas[i], s.Vembas[j]).FirstCircle != -1) ++pairs;
+    return pairs;
+}
+
+// Runs `ticks` ticks and requires of every one that it ends with no bodies
+// sunk into each other and that its contacts were all resolved by the
+// contact response itself, not cut short by the tick's work limits.
+void ExpectHeavyTicksResolve(MatchState s, int ticks, const char* what) {
+    ASSERT_EQ(OverlappingPairs(s), 0) << what << ": the table starts overlapped";
+    int contacts = 0;
+    for (int t = 0; t < ticks; ++t) {
+        const TickBudget work = PhysStepMeasured(s, 1.0);
+        contacts += work.resolutions;
+        ASSERT_FALSE(work.Exhausted()) << what << ", tick " << t << ": " << work.resolutions << " contacts, "
+                                       << work.searches << " searches, " << work.volleys << " volleys";
+        ASSERT_EQ(OverlappingPairs(s), 0) << what << ", tick " << t;
+    }
+    EXPECT_GT(contacts, 0) << what << ": nothing met";
+}
+
+// Full strike power: 100 * 0.1 table units per tick.
+constexpr double kStrikeSpeed = 10;
+
+TEST(PhysicsContact, HeavyPieceDrivenIntoAWallStaysOutOfIt) {
+    for (std::int16_t model = 0; model <= 3; ++model) {
+        MatchState s = Table(2, model);
+        ref::PlaceWalls(s, 2, 0);
+        for (int k = 1; k <= 2; ++k) s.Vembas[k].RM = 1000;
+        Put(s.Vembas[1], 500, 200, kStrikeSpeed, 0);
+        Put(s.Vembas[2], 100, 200);
+        s.Vembas[1].Phi = 2.35619;  // a slanted shape lands on the wall off its centre and turns
+        ExpectHeavyTicksResolve(s, 40, ("model " + std::to_string(model)).c_str());
+    }
+}
+
+TEST(PhysicsContact, HeavyPiecesDrivenIntoEachOtherAgainstAWallStayApart) {
+    for (std::int16_t model = 0; model <= 3; ++model) {
+        for (std::int16_t front : {1000, 1}) {  // the piece at the wall: heavy, or light and squeezed
+            MatchState s = Table(2, model);
+            ref::PlaceWalls(s, 2, 0);
+            s.Vembas[1].RM = 1000;
+            s.Vembas[2].RM = front;
+            Put(s.Vembas[1], 480, 200, kStrikeSpeed, 0);
+            Put(s.Vembas[2], 600 - 20.5, 200);
+            ExpectHeavyTicksResolve(s, 40,
+                                    ("model " + std::to_string(model) + ", front mass " + std::to_string(front)).c_str());
+        }
+        MatchState s = Table(2, model);  // head on, in the open
+        for (int k = 1; k <= 2; ++k) s.Vembas[k].RM = 1000;
+        Put(s.Vembas[1], 200, 200, kStrikeSpeed, 0);
+        Put(s.Vembas[2], 300, 200, -kStrikeSpeed, 0);
+        ExpectHeavyTicksResolve(s, 20, ("head on, model " + std::to_string(model)).c_str());
+    }
+}
+
+TEST(PhysicsContact, HeavyClusterStruckAtFullSpeedStaysApart) {
+    for (std::int16_t model = 0; model <= 3; ++model) {
+        {  // a row of seven lying up to the wall, struck from behind
+            MatchState s = Table(8, model);
+            ref::PlaceWalls(s, 2, 0);
+            for (int k = 1; k <= 8; ++k) s.Vembas[k].RM = 1000;
+            for (int k = 0; k < 7; ++k) Put(s.Vembas[k + 2], 600 - 24 - k * 44, 200);
+            Put(s.Vembas[1], 200, 200, kStrikeSpeed, 0);
+            ExpectHeavyTicksResolve(s, 80, ("row, model " + std::to_string(model)).c_str());
+        }
+        {  // two rows of a pack near the wall, struck into its middle
+            MatchState s = Table(8, model);
+            ref::PlaceObstacles(s);
+            ref::PlaceWalls(s, 2, 0);
+            for (int k = 1; k <= 8; ++k) s.Vembas[k].RM = 1000;
+            for (int k = 0; k < 7; ++k) Put(s.Vembas[k + 2], 420 + (k % 4) * 44, 175 + (k / 4) * 50);
+            Put(s.Vembas[1], 300, 200, kStrikeSpeed, 0);
+            ExpectHeavyTicksResolve(s, 80, ("pack, model " + std::to_string(model)).c_str());
+        }
+    }
 }
 
 TEST(PhysicsContact, SearchMatchesThePlainSearchOnItsEliminations) {

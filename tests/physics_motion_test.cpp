@@ -139,6 +139,93 @@ TEST(PhysicsMotion, HeadingWrapsOncePerMoveAndStaysNearTenPi) {
     }
 }
 
+TEST(PhysicsMotion, FallRecordsWhereTheCentreCrossedTheEdgeAndWhichWayItWent) {
+    // Without friction the centre runs straight: each of these crosses its
+    // edge half way through the move.
+    const double h = std::sqrt(0.5);
+    const struct {
+        const char* edge;
+        double x, y, xvec, yvec;  // start and velocity
+        double atX, atY;          // crossing point
+        double outX, outY;        // way out
+    } cases[] = {
+        {"x = MaxX", 590, 100, 20, 10, 600, 105, 1, 0},
+        {"x = 0", 5, 300, -10, -4, 0, 298, -1, 0},
+        {"y = 0", 200, 3, 6, -6, 203, 0, 0, -1},
+        {"y = MaxY", 400, 396, -8, 8, 396, 400, 0, 1},
+        {"corner MaxX, MaxY", 596, 396, 8, 8, 600, 400, h, h},
+        {"corner 0, 0", 4, 2, -8, -4, 0, 0, -h, -h},
+        // Beyond both edges at the end, but over y = MaxY well before x = MaxX.
+        {"near the corner", 590, 396, 12, 8, 596, 400, 0, 1},
+    };
+    for (const auto& c : cases) {
+        MatchState s = Table();
+        s.Ftr = 0;
+        VembaRecord& v = s.Vembas[2];
+        v.Xpos = c.x;
+        v.Ypos = c.y;
+        v.Xvec = c.xvec;
+        v.Yvec = c.yvec;
+        v.u = 0.25;
+        MoveVemba(s, v, 1.0);
+        ASSERT_EQ(v.Life, kFalse) << c.edge;
+        // The rules' parking place stays as it is.
+        EXPECT_EQ(v.Xpos, -100.0) << c.edge;
+        EXPECT_EQ(v.Ypos, -100.0) << c.edge;
+        const LeavePoint& p = s.LeftTable[2];
+        EXPECT_TRUE(p.Known) << c.edge;
+        EXPECT_NEAR(p.X, c.atX, 1e-12) << c.edge;
+        EXPECT_NEAR(p.Y, c.atY, 1e-12) << c.edge;
+        EXPECT_EQ(p.OutX, c.outX) << c.edge;
+        EXPECT_EQ(p.OutY, c.outY) << c.edge;
+        EXPECT_EQ(p.Phi, v.Phi) << c.edge;  // the heading it had as it went over
+        EXPECT_NE(p.Phi, Table().Vembas[2].Phi) << c.edge;
+        EXPECT_FALSE(s.LeftTable[1].Known) << c.edge;
+    }
+}
+
+TEST(PhysicsMotion, FallsAreNumberedInTheOrderTheyHappenAndForgottenByANewMatch) {
+    MatchState s = Table(4);
+    s.CurG = 1;
+    // Piece 3 goes over x = MaxX first; piece 1's trial move in the tick's
+    // contact search already takes it over y = 0 (pieces 2 and 4 meet).
+    s.Vembas[3].Xpos = 599;
+    s.Vembas[3].Ypos = 200;
+    s.Vembas[3].Xvec = 3;
+    PhysStep(s, 1.0);
+    s.Vembas[1].Xpos = 100;
+    s.Vembas[1].Ypos = 0.5;
+    s.Vembas[1].Yvec = -2;
+    s.Vembas[2].Xpos = 300;
+    s.Vembas[2].Ypos = 300;
+    s.Vembas[2].Xvec = 3;
+    s.Vembas[4].Xpos = 342;
+    s.Vembas[4].Ypos = 300;
+    PhysStep(s, 1.0);
+    ASSERT_EQ(s.Vembas[3].Life, kFalse);
+    ASSERT_EQ(s.Vembas[1].Life, kFalse);
+    EXPECT_EQ(s.LeftTable[3].Order, 1);
+    EXPECT_EQ(s.LeftTable[1].Order, 2);
+    EXPECT_EQ(s.LeftTable[3].X, 600.0);
+    EXPECT_NEAR(s.LeftTable[3].Y, 200, 1e-12);
+    EXPECT_EQ(s.LeftTable[1].Y, 0.0);
+    EXPECT_NEAR(s.LeftTable[1].X, 100, 1e-12);
+    EXPECT_EQ(s.LeftTable[1].OutY, -1.0);
+
+    ResetMatchDefaults(s);
+    for (const LeavePoint& p : s.LeftTable) EXPECT_FALSE(p.Known);
+}
+
+TEST(PhysicsMotion, FallWithoutAFinitePathHasNoLeavePoint) {
+    MatchState s = Table();
+    VembaRecord& v = s.Vembas[2];
+    v.Xpos = v.Ypos = 100;
+    v.Xvec = std::numeric_limits<double>::infinity();
+    MoveVemba(s, v, 1.0);
+    EXPECT_EQ(v.Life, kFalse);
+    EXPECT_FALSE(s.LeftTable[2].Known);
+}
+
 TEST(PhysicsMotion, OtherPieceFallingWaitsInTheTurnList) {
     MatchState s = Table();
     s.CurG = 1;

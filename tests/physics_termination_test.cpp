@@ -11,6 +11,7 @@
 #include "physics/Contact.h"
 #include "physics/Motion.h"
 #include "physics/PhysStep.h"
+#include "physics/StepLimits.h"
 #include "reference/TableSetup.h"
 
 namespace zel {
@@ -144,6 +145,34 @@ TEST(PhysicsTermination, HeavyPiecesPushingEachOtherFinishTheirTicks) {
     s.Vembas[2].Ypos = 205;
     for (int t = 0; t < 60; ++t) {
         PhysStep(s, 1.0);
+        ExpectSane(s, "tick", t);
+    }
+}
+
+TEST(PhysicsTermination, TickWorkStaysWithinTheLimitsOfTheHeaviestEditableMass) {
+    // A corrupt saved game may carry masses far beyond what the piece
+    // editor allows; the tick's work must not grow with them. Heavy pieces
+    // piled up and driven into each other and the walls.
+    const TickBudget most = TickBudget::ForHeaviestMass(1000);
+    MatchState s = ref::NewTable(8);
+    ref::PlaceObstacles(s);
+    ref::PlaceWalls(s, 2, 0);
+    for (int k = 1; k <= 8; ++k) {
+        VembaRecord& v = s.Vembas[k];
+        v.RMod = static_cast<std::int16_t>(k % 4);
+        v.RM = k == 3 ? std::int16_t{-7} : std::int16_t{32767};
+        v.Xpos = 560 + k;
+        v.Ypos = 200 + 3 * k;
+        v.Xvec = k % 2 ? 10 : -10;
+        v.Phi = k;
+    }
+    for (int t = 0; t < 5; ++t) {
+        const TickBudget work = PhysStepMeasured(s, 1.0);
+        EXPECT_EQ(work.searchLimit, most.searchLimit);
+        EXPECT_EQ(work.resolutionLimit, most.resolutionLimit);
+        EXPECT_LE(work.searches, most.searchLimit) << "tick " << t;
+        EXPECT_LE(work.resolutions, most.resolutionLimit) << "tick " << t;
+        EXPECT_LE(work.volleys, kTickVolleyBudget) << "tick " << t;
         ExpectSane(s, "tick", t);
     }
 }

@@ -61,6 +61,9 @@ void ResetLayout(MatchState& s) {
         v.ResetField = 0;
         v.RM = 1;
     }
+    // Nobody has left the table of a new, continued or replayed match yet
+    // (pieces a saved game carries as fallen come without a leave point).
+    s.LeftTable.fill(LeavePoint{});
 }
 
 std::int16_t CountAlive(const MatchState& s) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/Flag.h"
+#include "core/LeavePoint.h"
 #include "core/MatchWindowFields.h"
 #include "core/VembaRecord.h"
 #include "physics/Geometry.h"
@@ -22,6 +23,9 @@ struct MatchState {
     // --- bodies -----------------------------------------------------------
     std::array<VembaRecord, kRecordCount + 1> Vembas{};  // [1..16]
     ShapeTable Shapes{};            // built once by InitShapes, never changed after
+    // [1..16] like Vembas: where each fallen piece left the table, for the
+    // scene only; cleared by ResetLayout.
+    std::array<LeavePoint, kRecordCount + 1> LeftTable{};
 
     // --- turn and elimination state ---------------------------------------
     std::int16_t Num = 2;                                // participants 2..8
@@ -79,7 +83,8 @@ struct MatchState {
 // New-match defaults, then ResetLayout. Run before a match is set up, loaded or replayed.
 void ResetMatchDefaults(MatchState& s);
 
-// Start positions of pieces 1..8 for the current table and Num; records 9..16 cleared.
+// Start positions of pieces 1..8 for the current table and Num; records 9..16
+// cleared; no piece has a leave point.
 void ResetLayout(MatchState& s);
 
 // Participants 1..Num whose Life is exactly -1; 0 when Num < 1.

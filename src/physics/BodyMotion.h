@@ -5,6 +5,7 @@
 #include "core/MatchState.h"
 #include "physics/Motion.h"
 #include "physics/Shapes.h"
+#include "physics/TableExit.h"
 
 // Free motion written once for both the table's records and the light copies
 // the contact search moves on trial. Internal to the physics.
@@ -59,6 +60,10 @@ inline double Sgn(double v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0); }
 template <class Body>
 int MoveBody(MatchState& s, Body& b, double dt) {
     if (IsImmovable(b.RMod)) return 0;
+    // Where the move starts: a fall is booked with the point where the
+    // centre crossed the rim on its way from here.
+    const double fromX = b.Xpos;
+    const double fromY = b.Ypos;
 
     const double speed = Hypot(b.Xvec, b.Yvec);
     const double limit = 2 * s.Ftr * dt;
@@ -88,7 +93,7 @@ int MoveBody(MatchState& s, Body& b, double dt) {
 
     if (b.Number <= s.Num && IsSet(b.Life) && OffTable(s, b.Xpos, b.Ypos)) {
         // The table's record falls, even when `b` is only a trial copy.
-        EliminatePiece(s, b.Number);
+        EliminatePiece(s, b.Number, FindTableExit(s, fromX, fromY, b.Xpos, b.Ypos, b.Phi));
         return (b.Number >= 1 && b.Number <= kRecordCount) ? b.Number : 0;
     }
     return 0;

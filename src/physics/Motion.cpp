@@ -1,5 +1,6 @@
 #include "physics/Motion.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "physics/BodyMotion.h"
@@ -68,6 +69,18 @@ void EliminatePiece(MatchState& s, int number) {
         s.TurnSginCount = ClampCount(slot, kTurnSginSlots);
         s.SginFlushed = kFalse;
     }
+}
+
+void EliminatePiece(MatchState& s, int number, const LeavePoint& where) {
+    if (number < 1 || number > kRecordCount) return;
+    EliminatePiece(s, number);
+    // Falls are numbered in the order they happen; the scene lays a later
+    // fall clear of the earlier ones.
+    std::int16_t last = 0;
+    for (const LeavePoint& p : s.LeftTable) last = std::max(last, p.Order);
+    LeavePoint& p = s.LeftTable[static_cast<std::size_t>(number)];
+    p = where;
+    p.Order = static_cast<std::int16_t>(last + 1);
 }
 
 namespace {

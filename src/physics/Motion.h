@@ -17,8 +17,12 @@ double SegLength(const Segment& s);
 void MoveVemba(MatchState& s, VembaRecord& rec, double dt);
 
 // Books the fall of participant `number`: parks its record and writes the
-// elimination tables as the rules say.
+// elimination tables as the rules say. Records no leave point.
 void EliminatePiece(MatchState& s, int number);
+
+// The same, keeping `where` the piece left the table (FindTableExit) in
+// LeftTable[number] with the next fall Order of the match.
+void EliminatePiece(MatchState& s, int number, const LeavePoint& where);
 
 // A player's strike. The segment runs from the cue's touch point in the
 // strike direction; it is rewritten in place to (X1, Y1, dX, dY).

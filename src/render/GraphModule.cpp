@@ -9,6 +9,7 @@
 #include "core/MatchState.h"
 #include "base/ErrorLog.h"
 #include "render/ColourDepth.h"
+#include "render/FallenPieceLayout.h"
 #include "render/FlatWrap.h"
 #include "render/GameDataFiles.h"
 #include "render/SceneMessages.h"
@@ -64,6 +65,9 @@ const RoomTriangle kRoomTriangles[12] = {
     {{-150, 100, -200}, {200, 100, -200}, {200, 100, 150}},
     {{-150, 100, 150}, {-150, 100, -200}, {200, 100, 150}},
 };
+// The room's floor, where the table's legs stand and fallen pieces lie;
+// there whether the room is drawn or not.
+constexpr double kFloorY = -35;
 const Colour kRoomWallColour{245.0f / 256, 167.0f / 256, 88.0f / 256, 1};
 const Colour kRoomFloorColour{245.0f / 256, 216.0f / 256, 160.0f / 256, 1};
 
@@ -402,11 +406,13 @@ void GraphModule::UpdateVembaFrameOrThrow(int i) {
     if (v.Life == kTrue) {
         frame.SetRotation(kVertical, Single(HeadingForFrame(v.Phi, s_.Pi)));
         frame.SetPosition(&Need(slots_.SceneRoot), SingleVec(v.Xpos / 10, 0, -v.Ypos / 10));
-    } else if (IsSet(s_.UseRoom)) {
-        frame.SetPosition(&Need(slots_.SwinObjectFrame), {0, 0, 0});
-    } else {
-        frame.SetPosition(nullptr, SingleVec(s_.MaxX / 20.0, -2.5, -s_.MaxY / 20.0));
+        return;
     }
+    // Fallen: on the floor beside the edge it went over, clear of the
+    // other fallen pieces (the record itself is parked off the table).
+    const FloorPlace at = LayOutFallenPieces(s_)[k];
+    frame.SetRotation(kVertical, Single(HeadingForFrame(at.Phi, s_.Pi)));
+    frame.SetPosition(&Need(slots_.SceneRoot), SingleVec(at.X / 10, kFloorY, -at.Y / 10));
 }
 
 RenderFailure GraphModule::UpdateVembaFrame(int i) {

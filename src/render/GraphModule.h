@@ -65,8 +65,8 @@ public:
     // is asked; No sets InitFailed and returns false.
     bool LoadScene();
     // Moves participant i's frame (1..8) to its record: on the table with
-    // its heading, or, once eliminated, at the swin object (room) or under
-    // the table centre.
+    // its heading, or, once eliminated, lying on the floor beside the table
+    // where it went over the edge (LayOutFallenPieces).
     RenderFailure UpdateVembaFrame(int i);
     // Clears the picture and the depth buffer and draws the scene.
     RenderFailure RenderStep();

@@ -28,7 +28,7 @@ struct SceneSlots {
     std::shared_ptr<Frame> CentreFrame;     // the table centre the camera looks at
     std::shared_ptr<Frame> AimMarkerFrame;  // the marker where the cue meets the piece
     std::shared_ptr<Frame> AimArrowFrame;   // the arrow along the strike direction
-    std::shared_ptr<Frame> SwinObjectFrame; // where fallen pieces gather in the room
+    std::shared_ptr<Frame> SwinObjectFrame; // shows the swin object, only with the room
     std::shared_ptr<Frame> LampFrame;       // the lamp, only with the room
 
     std::array<std::shared_ptr<Frame>, 9> VembaFrames;        // [1..8] a participant's piece

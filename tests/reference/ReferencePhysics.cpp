@@ -413,7 +413,11 @@ void Step(MatchState& s, double dt, TickBudget& budget) {
 
 void PhysStep(MatchState& s, double dt) {
     if (!std::isfinite(dt)) return;
-    TickBudget budget;
+    // The tick's work limits follow the heaviest participant on the table.
+    std::int32_t heaviest = 1;
+    for (int k = 1; k <= s.Num && k <= 16; ++k)
+        if (s.Vembas[k].Life != 0 && s.Vembas[k].RM > heaviest) heaviest = s.Vembas[k].RM;
+    TickBudget budget = TickBudget::ForHeaviestMass(heaviest);
     Step(s, dt, budget);
 }
 

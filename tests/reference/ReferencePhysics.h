@@ -24,7 +24,8 @@
 // until it moves apart; a strike or push without a direction pushes nothing
 // and one without a lever does not turn; a mass below 1 pushes like 1; a
 // position that is not a number is off the table; a step that is not a
-// finite time does nothing; the work of one tick is bounded
+// finite time does nothing; the work of one tick is bounded, more loosely
+// the heavier the heaviest piece on the table
 // (physics/StepLimits.h).
 namespace zel::ref {
 

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
+#include "physics/Motion.h"
 #include "render/GameDataFiles.h"
 #include "render/SceneTexts.h"
 
@@ -393,30 +395,134 @@ TEST(GraphModule, GreyParticipantLoadsTheGreyTwinOfItsModel) {
     EXPECT_EQ(loaded.Vertices()[5].x, grey.Vertices()[5].x);
 }
 
-TEST(GraphModule, FrameUpdateFollowsTheRecordAndParksTheFallen) {
-    for (bool room : {false, true}) {
-        SceneHarness h;
-        h.s.UseRoom = ToFlag(room);
+TEST(GraphModule, FrameUpdateFollowsTheRecordOnTheTable) {
+    SceneHarness h;
+    ASSERT_TRUE(h.Build());
+    render::SceneSlots& z = h.Slots();
+    VembaRecord& v = h.s.Vembas[1];
+    v.Xpos = 250;
+    v.Ypos = 125;
+    v.Phi = 0.75;
+    ASSERT_FALSE(h.graph->UpdateVembaFrame(1).has_value());
+    ExpectAt(*z.VembaFrames[1], {25, 0, -12.5}, "moved");
+    ExpectTurnedBy(*z.VembaFrames[1], 0.75, "moved");
+}
+
+// A fallen piece's frame in table coordinates, and its height.
+struct FloorSpot {
+    double x, y, height;
+};
+FloorSpot SpotOf(const Frame& f) {
+    const Vec3 w = f.World().position;
+    return {w.x * 10, -w.z * 10, w.y};
+}
+
+// How far (x, y) lies outside the table rectangle; 0 on or inside it.
+double OutsideTable(const MatchState& s, double x, double y) {
+    const double dx = std::fmax(std::fmax(-x, x - s.MaxX), 0.0);
+    const double dy = std::fmax(std::fmax(-y, y - s.MaxY), 0.0);
+    return std::hypot(dx, dy);
+}
+
+// The farthest any model's circles reach from its centre, table units.
+constexpr double kPieceReach = 28;
+// The room's floor.
+constexpr double kFloor = -35;
+
+// Slides piece i from (x, y) with velocity (xvec, yvec) off the table.
+void SlideOff(MatchState& s, int i, double x, double y, double xvec, double yvec) {
+    VembaRecord& v = s.Vembas[static_cast<std::size_t>(i)];
+    v.Xpos = x;
+    v.Ypos = y;
+    v.Xvec = xvec;
+    v.Yvec = yvec;
+    v.u = 0.4;
+    MoveVemba(s, v, 1.0);
+}
+
+TEST(GraphModule, FallenPieceLiesOnTheFloorOutsideTheEdgeItCrossed) {
+    const struct {
+        const char* edge;
+        double x, y, xvec, yvec;  // start and velocity
+        double atX, atY;          // where it crosses the rim
+    } cases[] = {
+        {"x = MaxX", 590, 125, 20, 0, 600, 125},   {"x = 0", 10, 300, -20, 0, 0, 300},
+        {"y = 0", 450, 10, 0, -20, 450, 0},        {"y = MaxY", 80, 390, 0, 20, 80, 400},
+        {"corner 0, MaxY", 5, 395, -10, 10, 0, 400},
+    };
+    for (bool room : {false, true})
+        for (const auto& c : cases) {
+            SceneHarness h;
+            h.s.UseRoom = ToFlag(room);
+            ASSERT_TRUE(h.Build());
+            render::SceneSlots& z = h.Slots();
+            SlideOff(h.s, 1, c.x, c.y, c.xvec, c.yvec);
+            ASSERT_EQ(h.s.Vembas[1].Life, kFalse) << c.edge;
+            ASSERT_FALSE(h.graph->UpdateVembaFrame(1).has_value());
+            const FloorSpot at = SpotOf(*z.VembaFrames[1]);
+            EXPECT_NEAR(at.height, kFloor, 1e-5) << c.edge;
+            // Clear of the table, but beside the place it went over.
+            EXPECT_GT(OutsideTable(h.s, at.x, at.y), kPieceReach) << c.edge;
+            EXPECT_LT(std::hypot(at.x - c.atX, at.y - c.atY), 2 * kPieceReach) << c.edge;
+            // Lying the way it went over the edge.
+            ExpectTurnedBy(*z.VembaFrames[1], h.s.Vembas[1].Phi, c.edge);
+        }
+}
+
+TEST(GraphModule, PiecesThatFellAtOnePlaceLieApartAndStayWhereTheyLie) {
+    SceneHarness h(SceneHarness::DefaultSettings(), 5);
+    ASSERT_TRUE(h.Build());
+    render::SceneSlots& z = h.Slots();
+    std::vector<FloorSpot> laid;
+    for (int i = 1; i <= 5; ++i) {
+        SlideOff(h.s, i, 590, 200, 20, 0);  // all over x = MaxX at y = 200
+        for (int k = 1; k <= 5; ++k) ASSERT_FALSE(h.graph->UpdateVembaFrame(k).has_value());
+        // The earlier ones have not moved.
+        for (int k = 1; k < i; ++k) {
+            const FloorSpot now = SpotOf(*z.VembaFrames[static_cast<std::size_t>(k)]);
+            EXPECT_EQ(now.x, laid[static_cast<std::size_t>(k - 1)].x) << "piece " << k << " after " << i;
+            EXPECT_EQ(now.y, laid[static_cast<std::size_t>(k - 1)].y) << "piece " << k << " after " << i;
+        }
+        laid.push_back(SpotOf(*z.VembaFrames[static_cast<std::size_t>(i)]));
+    }
+    for (std::size_t a = 0; a < laid.size(); ++a) {
+        EXPECT_GT(laid[a].x, h.s.MaxX + kPieceReach) << a + 1;
+        EXPECT_LT(std::fabs(laid[a].y - 200), 200.0) << a + 1;  // beside the same stretch of the edge
+        for (std::size_t b = a + 1; b < laid.size(); ++b)
+            EXPECT_GE(std::hypot(laid[a].x - laid[b].x, laid[a].y - laid[b].y), 2 * kPieceReach) << a + 1 << " and " << b + 1;
+    }
+}
+
+TEST(GraphModule, PieceFallenBeforeTheGameWasContinuedLiesBesideTheTable) {
+    // A saved game carries a fallen piece only as parked at (-100, -100).
+    for (std::int16_t bordMode : {std::int16_t{-1}, std::int16_t{0}, std::int16_t{1}}) {
+        SceneHarness h(SceneHarness::DefaultSettings(), 3);
+        h.s.Border = ToFlag(bordMode >= 0);
+        h.s.BordMode = bordMode;
+        h.s.BordSimm = kTrue;
+        for (int i : {1, 3}) {
+            VembaRecord& v = h.s.Vembas[static_cast<std::size_t>(i)];
+            v.Life = kFalse;
+            v.Xpos = v.Ypos = -100;
+        }
+        h.s.Vembas[3].Phi = 1.25;
         ASSERT_TRUE(h.Build());
         render::SceneSlots& z = h.Slots();
-        VembaRecord& v = h.s.Vembas[1];
-        v.Xpos = 250;
-        v.Ypos = 125;
-        v.Phi = 0.75;
-        ASSERT_FALSE(h.graph->UpdateVembaFrame(1).has_value());
-        ExpectAt(*z.VembaFrames[1], {25, 0, -12.5}, "moved");
-        ExpectTurnedBy(*z.VembaFrames[1], 0.75, "moved");
-
-        // Eliminated: parked, keeping the heading it had when it fell.
-        v.Life = kFalse;
-        v.Xpos = v.Ypos = -100;
-        v.Phi = 2.0;
-        ASSERT_FALSE(h.graph->UpdateVembaFrame(1).has_value());
-        if (room)
-            ExpectAt(*z.VembaFrames[1], z.SwinObjectFrame->World().position, "at the swin object");
-        else
-            ExpectAt(*z.VembaFrames[1], {h.s.MaxX / 20.0, -2.5, -h.s.MaxY / 20.0}, "under the table");
-        ExpectTurnedBy(*z.VembaFrames[1], 0.75, "fallen");
+        const FloorSpot one = SpotOf(*z.VembaFrames[1]);
+        const FloorSpot three = SpotOf(*z.VembaFrames[3]);
+        for (const FloorSpot& at : {one, three}) {
+            EXPECT_NEAR(at.height, kFloor, 1e-5) << bordMode;
+            EXPECT_GT(OutsideTable(h.s, at.x, at.y), kPieceReach) << bordMode;
+            EXPECT_LT(OutsideTable(h.s, at.x, at.y), 3 * kPieceReach) << bordMode;
+            // Not behind a wall: beside an edge a piece can fall over.
+            if (bordMode == 0) {
+                EXPECT_TRUE(at.y < 0 || at.y > h.s.MaxY) << bordMode;
+            } else if (bordMode == 1) {
+                EXPECT_TRUE(at.x < 0 || at.x > h.s.MaxX) << bordMode;
+            }
+        }
+        EXPECT_GE(std::hypot(one.x - three.x, one.y - three.y), 2 * kPieceReach) << bordMode;
+        ExpectTurnedBy(*z.VembaFrames[3], 1.25, "with the heading the file gives");
     }
 }
 
