@@ -180,16 +180,32 @@ TEST(OptionsScreenModel, FormLoadSelectsStoredDevicesAndSkipsMissingEntries) {
     EXPECT_EQ(o.m.DriverIndex(), 1);
     EXPECT_EQ(o.m.DeviceIndex(), 1);
     EXPECT_EQ(o.m.DeviceGuid(), "IID_IDirect3DHALDevice");
-    // The device list's reaction picks the default driver, as choosing a device does.
-    EXPECT_EQ(o.m.DriverGuid(), "");
-    o.m.SelectDriver(0);
-    EXPECT_EQ(o.m.DriverGuid(), "drv-a");
+    EXPECT_EQ(o.m.DriverGuid(), "drv-b");
 
     o.display.DeviceNum = 7;
     o.display.RenderNum = 5;
     o.m.FormLoad(o.s, o.display, drivers);
     EXPECT_EQ(o.m.DriverIndex(), 0);  // refilled list, first entry
     EXPECT_EQ(o.m.DeviceIndex(), 1);
+}
+
+// The display the list shows is the one the match gets: choosing the 3D
+// device does not take it back, "Готово" keeps it, and the next opening
+// (and the settings file) select it again.
+TEST(OptionsScreenModel, ChosenDisplayOutlastsTheDeviceListAndIsKeptByDone) {
+    Options o;
+    const std::vector<DisplayDriver> drivers = {{"Видеокарта по умолчанию", ""}, {"DP-1", "DP-1"}, {"HDMI-1", "HDMI-1"}};
+    o.m.FormLoad(o.s, o.display, drivers);
+    ASSERT_TRUE(o.m.SelectDriver(2));
+    o.m.SelectDevice(0);
+    EXPECT_EQ(o.m.DriverGuid(), "HDMI-1");
+    ASSERT_TRUE(o.m.Apply(o.s, o.display, o.d));
+    EXPECT_EQ(o.m.DriverGuid(), "HDMI-1");
+    EXPECT_EQ(o.display.DeviceNum, 2);
+    o.m.SelectDriver(0);
+    o.m.FormLoad(o.s, o.display, drivers);
+    EXPECT_EQ(o.m.DriverIndex(), 2);
+    EXPECT_EQ(o.m.DriverGuid(), "HDMI-1");
 }
 
 TEST(OptionsScreenModel, NoEnumeratedDriverKeepsTheDefaultEntry) {

@@ -217,6 +217,39 @@ TEST(Controls, F3TogglesLabelsAndDuringAStrikeWaitsForRest) {
     EXPECT_EQ(h.Port.LabelShows, 2);
 }
 
+// The table is at rest from the rest test to the turn change: F3 acts at
+// once there, and the next turn starts with the labels as F3 left them.
+TEST(Controls, F3DuringTheTurnEndPauseDecidesTheLabelsOfTheNextTurn) {
+    Aiming h;
+    h.Strike(10);
+    ASSERT_TRUE(h.RunToRest());
+    ASSERT_TRUE(h.Port.LabelsInScene);
+    h.Press(vk::kF3);
+    h.Press(vk::kF3);  // off and on again: wanted
+    EXPECT_TRUE(h.Port.LabelsInScene);
+    h.Kernel.PauseTick();
+    ASSERT_EQ(h.S.Win.CtrlState, kCtrlAiming);
+    EXPECT_EQ(h.S.NamesOn, kTrue);
+    EXPECT_TRUE(h.Port.LabelsInScene);
+
+    h.Strike(10);
+    ASSERT_TRUE(h.RunToRest());
+    h.Press(vk::kF3);  // off only
+    h.Kernel.PauseTick();
+    EXPECT_EQ(h.S.NamesOn, kFalse);
+    EXPECT_FALSE(h.Port.LabelsInScene);
+
+    // Off during the strike, on during the pause: the rest test showed
+    // nothing, F3 shows them over the pieces at rest.
+    h.Strike(10);
+    ASSERT_TRUE(h.RunToRest());
+    ASSERT_FALSE(h.Port.LabelsInScene);
+    h.Press(vk::kF3);
+    EXPECT_TRUE(h.Port.LabelsInScene);
+    h.Kernel.PauseTick();
+    EXPECT_TRUE(h.Port.LabelsInScene);
+}
+
 TEST(Controls, MarkerStandsOneRadiusFromThePieceTowardsTheCamera) {
     Aiming h;
     const VembaRecord& v = h.S.Vembas[1];

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <stdexcept>
 
 #include "base/ErrorLog.h"
 #include "support/TempDir.h"
@@ -53,19 +55,31 @@ TEST(ErrorLog, EmptyMessageStillWritesTheStamp) {
     EXPECT_EQ(TempDir::Read(log.Path()), "(05.12.2026 10:20:11): \r\n");
 }
 
-TEST(ErrorLog, UnwritableLogIsIgnoredSilently) {
+TEST(ErrorLog, LineThatCannotBeWrittenIsLostAndChangesNothing) {
     TempDir dir;
-    const ErrorLog missingFolder = FixedClockLog(dir.File("no/such/folder"));
-    EXPECT_NO_THROW(missingFolder.LogError("lost"));
-    std::filesystem::create_directory(dir.File("zelerror.log"));  // a folder in the way
-    const ErrorLog blocked = FixedClockLog(dir.Path().string());
-    EXPECT_NO_THROW(blocked.LogError("lost"));
-    const ErrorLog throwingClock = [&] {
-        ErrorLog l(dir.File("sub"));
-        l.SetClock([]() -> std::string { throw std::runtime_error("clock"); });
-        return l;
-    }();
-    EXPECT_NO_THROW(throwingClock.LogError("lost"));
+    // The log makes no folders on its way.
+    FixedClockLog(dir.File("no/such/folder")).LogError("lost");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("no")));
+
+    // A folder standing where the log belongs is left alone, and empty.
+    std::filesystem::create_directory(dir.File("zelerror.log"));
+    FixedClockLog(dir.Path().string()).LogError("lost");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("zelerror.log")));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.File("zelerror.log")));
+}
+
+TEST(ErrorLog, FailingClockLeavesNoPartLineBeforeTheNextOne) {
+    TempDir dir;
+    dir.Write("zelerror.log", "(01.01.2026 00:00:00): earlier\r\n");
+    ErrorLog log(dir.Path().string());
+    log.SetClock([]() -> std::string { throw std::runtime_error("clock"); });
+    log.LogError("lost");
+    EXPECT_EQ(TempDir::Read(log.Path()), "(01.01.2026 00:00:00): earlier\r\n");
+    log.SetClock([] { return std::string("05.12.2026 10:20:11"); });
+    log.LogError("next");
+    EXPECT_EQ(TempDir::Read(log.Path()),
+              "(01.01.2026 00:00:00): earlier\r\n"
+              "(05.12.2026 10:20:11): next\r\n");
 }
 
 TEST(ErrorLog, RealClockUsesDayMonthYearAndTwentyFourHours) {

@@ -20,17 +20,29 @@ TEST(Overlay, PlainFrameShowsWhoseTurnAndStatusInWhite) {
     const std::vector<OverlayText> lines = o.Compose(s);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].Text, "Ходит игрок Зоркий");
-    EXPECT_EQ(lines[0].X, 20);
-    EXPECT_EQ(lines[0].Y, 530);
     EXPECT_EQ(lines[1].Text, "Переход хода!");
-    EXPECT_EQ(lines[1].Y, 560);
+    EXPECT_EQ(lines[0].X, lines[1].X);
+    EXPECT_LT(lines[0].Y, lines[1].Y);  // the status under the turn line
     for (const OverlayText& t : lines) {
         EXPECT_EQ(t.Colour, (OverlayColour{255, 255, 255}));
         EXPECT_EQ(t.Font, (OverlayFont{10, false}));
     }
 }
 
-TEST(Overlay, NoticesStandInTheTopRow) {
+TEST(Overlay, BottomLinesKeepTheirDistanceFromTheBottomOfTheScreen) {
+    MatchState s = Screen();
+    Overlay o;
+    const std::vector<OverlayText> small = o.Compose(s);
+    s.ScreenH = static_cast<std::int16_t>(s.ScreenH + 168);
+    const std::vector<OverlayText> large = o.Compose(s);
+    ASSERT_EQ(small.size(), large.size());
+    for (std::size_t i = 0; i < small.size(); ++i) {
+        EXPECT_EQ(large[i].X, small[i].X) << small[i].Text;
+        EXPECT_EQ(large[i].Y - small[i].Y, 168) << small[i].Text;
+    }
+}
+
+TEST(Overlay, NoticesShareTheTopRowAboveEverythingElse) {
     MatchState s = Screen();
     s.Win.ParamsFixed = kTrue;
     s.NamesOn = kFalse;
@@ -38,11 +50,16 @@ TEST(Overlay, NoticesStandInTheTopRow) {
     const std::vector<OverlayText> lines = o.Compose(s);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].Text, "[Параметры удара фиксированы]");
-    EXPECT_EQ(lines[0].X, 20);
-    EXPECT_EQ(lines[0].Y, 10);
     EXPECT_EQ(lines[1].Text, "[Имена скрыты]");
-    EXPECT_EQ(lines[1].X, 280);
-    EXPECT_EQ(lines[1].Y, 10);
+    EXPECT_EQ(lines[0].Y, lines[1].Y);
+    EXPECT_LT(lines[0].X, lines[1].X);
+    EXPECT_LT(lines[0].Y, lines[2].Y);
+    // Each notice comes and goes on its own.
+    s.Win.ParamsFixed = kFalse;
+    const std::vector<OverlayText> namesOnly = o.Compose(s);
+    ASSERT_EQ(namesOnly.size(), 3u);
+    EXPECT_EQ(namesOnly[0].Text, "[Имена скрыты]");
+    EXPECT_EQ(namesOnly[0].X, lines[1].X);
 }
 
 TEST(Overlay, RoomColourStaysInForceForLaterLinesAndFrames) {
@@ -76,8 +93,8 @@ TEST(Overlay, QuitPromptIsBoldFourteenOnePixelOffAndOnlyIt) {
     std::vector<OverlayText> lines = o.Compose(s);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[2].Text, "Выйти из игры? (Y/N)");
-    EXPECT_EQ(lines[2].X, 41);
-    EXPECT_EQ(lines[2].Y, 31);
+    EXPECT_EQ(lines[2].X, s.Win.PromptX + 1);
+    EXPECT_EQ(lines[2].Y, s.Win.PromptY + 1);
     EXPECT_EQ(lines[2].Font, (OverlayFont{14, true}));
     EXPECT_EQ(o.Compose(s)[0].Font, (OverlayFont{10, false}));
 }

@@ -24,7 +24,12 @@ std::unique_ptr<screens::GameScreens> ConnectGameScreens(
     env.ExitProgram = [&app] { app.ExitProgram(); };
     env.OpenHelp = [&app] { app.Launcher().OpenHelp(app.State().AppPath, app.Messages()); };
     env.ShowMainMenu = [&app](QWidget* from) { app.ShowMenuFrom(from); };
-    env.DisplayDrivers = [] { return screens::DisplayDriverList(); };
+    // The options screen's display list shows the connected screens, at
+    // start-up (so the stored entry is chosen before the screen is first
+    // opened) as at every opening.
+    auto drivers = [] { return screens::DisplayDriverList(); };
+    env.DisplayDrivers = drivers;
+    app.DriverList = drivers;
     env.ForceNumLock = [] { match::ForceNumLock(); };
     env.RunMatch = [&app, adjust](screens::MatchEnded ended) {
         match::MatchWindowOptions options;

@@ -15,9 +15,11 @@ struct MatchWindowOptions;
 // window to the application: the main menu's "Быстрая игра" opens the
 // setup screen, StartGame runs the match in a match window drawn with the
 // settings' display mode, and the match's end opens the results screen or
-// the main menu. The screens use the application's match state, settings,
-// message boxes, error log and navigator; the result must live as long as
-// the application's windows are used. `adjust`, when given, may change each
+// the main menu. The options screen's display list, at start-up and at
+// every opening, holds the connected screens. The screens use the
+// application's match state, settings, message boxes, error log and
+// navigator; the result must live as long as the application's windows
+// are used. `adjust`, when given, may change each
 // match window's options before it opens (tests drive the match from it).
 std::unique_ptr<screens::GameScreens> ConnectGameScreens(
     Application& app, std::function<void(match::MatchWindowOptions&)> adjust = {});

@@ -123,8 +123,11 @@ void MatchKernel::KeyDown(int key) {
             s_.NamesDetached = kTrue;
             s_.NamesOn = kFalse;
         } else {
-            // While a strike runs the labels come back at the next rest.
-            if (w.CtrlState < kCtrlStrike) ShowLabels();
+            // While the pieces move the labels come back at the next rest.
+            // From the rest test to the turn change the pieces are still:
+            // that rest test has passed, so they are shown at once.
+            const bool piecesMoving = w.CtrlState >= kCtrlStrike && !IsSet(w.PauseOn);
+            if (!piecesMoving) ShowLabels();
             s_.NamesOn = kTrue;
         }
         break;

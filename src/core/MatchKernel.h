@@ -24,7 +24,9 @@ class ErrorLog;
 //
 // Name labels: the port only attaches and detaches them. The kernel keeps
 // NamesDetached: a show clears it, and a hide while the labels are already
-// detached by F3 is not passed on.
+// detached by F3 is not passed on. F3 turning them on shows them at once
+// unless the pieces are moving (a strike released and its rest test not yet
+// passed); then the rest test shows them.
 //
 // Replay mode: each turn start reads one step record and plays the strike it
 // holds exactly as the live strike was made. The camera keys, F3 and Esc act

@@ -6,10 +6,12 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QString>
 
 #include "core/MatchState.h"
 #include "base/ErrorLog.h"
+#include "match/DisplayScreen.h"
 #include "match/KeyMapping.h"
 #include "match/OverlayPainter.h"
 #include "render/ColourDepth.h"
@@ -213,6 +215,12 @@ void MatchWindow::StopTimers() {
 }
 
 void MatchWindow::EnterDisplayMode(int width, int height) {
+    // The screen the options screen's display list chose; the window starts
+    // on it, so full screen covers that screen.
+    if (QScreen* screen = ChosenScreen(options_.Render.DriverGuid)) {
+        view_.setScreen(screen);
+        view_.setPosition(screen->geometry().topLeft());
+    }
     view_.resize(width, height);
     if (options_.FullScreen) {
         view_.showFullScreen();

@@ -34,7 +34,7 @@ using MatchEnded = std::function<void(NextScreen next, bool gameOver, bool enabl
 
 // How one match window is run.
 struct MatchWindowOptions {
-    render::RenderSettings Render;      // display mode, table texture, device kind, application title
+    render::RenderSettings Render;      // display mode and screen, table texture, device kind, application title
     std::string ReplayPath = "zel.sav"; // where a live individual match records its replay
     // With ReplayMode set: the replay file whose steps the match plays.
     // Empty when the caller opened it on the kernel itself.
@@ -51,8 +51,9 @@ struct MatchWindowOptions {
 
 // The match window: one match on screen. It owns the 3D scene (GraphModule),
 // the name labels and the two timers, runs the match kernel, shows the
-// picture in a PictureWindow (full screen while the match lasts) and turns
-// Qt's key events into the kernel's virtual-key codes.
+// picture in a PictureWindow (full screen while the match lasts, on the
+// screen the options chose or else the primary one) and turns Qt's key
+// events into the kernel's virtual-key codes.
 //
 // Everything runs on the GUI thread. Key events and the timers (RunTimer
 // every 20 ms while Win.RunTimerOn is set; the one-shot one-second Pause,

@@ -14,7 +14,7 @@ struct RenderSettings {
     int Colors = 8;               // bits per pixel of the shown picture: 8, 16, 24 or 32
     bool UseTex = true;           // put the texture on the table
     std::string DeviceGuid = texts::kHardwareDeviceId;  // hardware or software device: the texture filter
-    std::string DriverGuid;       // display driver; one OpenGL driver serves all
+    std::string DriverGuid;       // display: the name of the screen to cover, "" for the primary one
     std::string AppTitle;         // the caption restored when the scene is built
 };
 

@@ -114,8 +114,8 @@ void OptionsScreenModel::FillDisplayDriverList(const std::vector<DisplayDriver>&
 
 bool OptionsScreenModel::SelectDevice(int index) {
     if (index < 0 || index >= texts::kDeviceEntryCount) return false;
+    // The device kind does not change the display the list has chosen.
     deviceIndex_ = index;
-    driverGuid_.clear();
     deviceGuid_ = DeviceIdentifier(index);
     return true;
 }
@@ -161,7 +161,9 @@ bool OptionsScreenModel::Apply(MatchState& s, DisplaySettings& d, Dialogs& dlg) 
     d.UseTex = ToFlag(IsChecked(texBox_));
     d.UseRoom = ToFlag(IsChecked(useRoomBox_));
     CopyDisplayToMatch(d, s);
-    driverGuid_.clear();
+    // The chosen display stays chosen and is kept in the settings, so the
+    // next opening and the next start of the program show it again.
+    if (driverIndex_ >= 0) d.DeviceNum = static_cast<std::int16_t>(driverIndex_);
     deviceGuid_ = DeviceIdentifier(deviceIndex_);
 
     const bool largest = IsChecked(maxSizeBox_);

@@ -92,8 +92,8 @@ public:
     // "Видеокарта по умолчанию", whose identifier is empty (the default).
     void FillDisplayDriverList(const std::vector<DisplayDriver>& drivers);
     // The 3D device list lstDevice: 0 software, 1 hardware. Selecting an
-    // entry makes DriverGuid empty (the default driver) and DeviceGuid the
-    // identifier of the device.
+    // entry makes DeviceGuid the identifier of the device; the chosen
+    // display stays as it is.
     int DeviceIndex() const { return deviceIndex_; }
     bool SelectDevice(int index);
     // The display mode box cmbGList: one of the offered modes, or typed.
@@ -122,7 +122,8 @@ public:
                   const std::vector<DisplayDriver>& drivers);
 
     // "Готово": takes the device, display mode (kept when the text is not
-    // three numbers), texture and room boxes, pending sizes and friction;
+    // three numbers), texture and room boxes, the chosen display's entry
+    // (DeviceNum; DriverGuid stays its identifier), pending sizes and friction;
     // then refuses sizes outside 201..1000 or not numbers (unless the
     // largest-table box is checked) with "Введенные значения некорректны.
     // Повторите ввод." and returns false, the screen staying open with what

@@ -54,6 +54,9 @@ public:
     std::vector<std::string> StatusAtEventPump;  // StatusText whenever events were let through
     int LabelShows = 0;       // ShowNameLabels calls
     int LabelHides = 0;       // HideNameLabels calls
+    // The labels are in the scene: the build puts them there, the last show
+    // or hide decides since.
+    bool LabelsInScene = false;
     int CameraRefreshes = 0;  // RefreshCamera calls
     int EventPumps = 0;       // ProcessEvents calls
     int WindowCloses = 0;     // CloseWindow calls
@@ -67,6 +70,7 @@ public:
     bool BuildScene() override {
         Log.push_back("build scene");
         if (SceneBuilds && state_ != nullptr) PrepareSceneState(*state_);
+        LabelsInScene = SceneBuilds;
         return SceneBuilds;
     }
     void ShutdownScene() override {
@@ -77,10 +81,12 @@ public:
     void ShowNameLabels() override {
         Log.push_back("show labels");
         ++LabelShows;
+        LabelsInScene = true;
     }
     void HideNameLabels() override {
         Log.push_back("hide labels");
         ++LabelHides;
+        LabelsInScene = false;
     }
     void PlaySound(int slot, int volume) override {
         Log.push_back("sound " + std::to_string(slot));
