@@ -15,9 +15,6 @@ namespace {
 // Section names as the files write them.
 constexpr const char* kGeneral = "general";
 
-// Where an eliminated piece is parked, off every table.
-constexpr double kParked = -100;
-
 std::string Idx(int i) { return std::to_string(i); }
 
 void ShowReadError(Dialogs& d, const std::string& description) {
@@ -98,7 +95,7 @@ void ReadGamePieces(const IniFile& f, MatchState& s) {
         const std::optional<std::int16_t> sgin = ParsePrefixInt16(r.Text("SginCount"));
         v.SginCount = sgin && *sgin >= 0 ? *sgin : 0;
         if (!IsSet(v.Life)) {
-            v.Xpos = v.Ypos = kParked;
+            v.Xpos = v.Ypos = kParkedPosition;
             v.Xvec = v.Yvec = v.u = 0;
         }
     }

@@ -6,6 +6,11 @@
 
 namespace zel {
 
+// Where an eliminated piece is parked, off every table: the rules and the
+// saved games know a fallen piece by it (where it really left the table is
+// kept apart, see LeavePoint.h).
+inline constexpr double kParkedPosition = -100;
+
 // One body on the table: a participant's piece (records 1..Num), an obstacle
 // or a wall. Field order follows the record layout the rest of the program
 // was designed around.

@@ -42,8 +42,8 @@ void EliminatePiece(MatchState& s, int number) {
     if (number < 1 || number > kRecordCount) return;
     VembaRecord& v = s.Vembas[static_cast<std::size_t>(number)];
     v.Life = kFalse;
-    v.Xpos = -100;
-    v.Ypos = -100;
+    v.Xpos = kParkedPosition;
+    v.Ypos = kParkedPosition;
     v.Xvec = 0;
     v.Yvec = 0;
     v.u = 0;
