@@ -11,9 +11,9 @@
 
 #include "AppHarness.h"
 #include "app/ProgramStart.h"
-#include "frontend/FrontendTexts.h"
 #include "frontend/GameStyle.h"
 #include "frontend/GameTheme.h"
+#include "frontend/FrontendTexts.h"
 #include "setup/Settings.h"
 #include "setup/TextFile.h"
 
