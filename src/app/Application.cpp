@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "frontend/FrontendTexts.h"
+#include "frontend/GameTheme.h"
 #include "frontend/MainMenuWindow.h"
 #include "frontend/QtDialogs.h"
 #include "frontend/SplashWindow.h"
@@ -18,6 +19,9 @@ namespace zel {
 
 Application::Application(ApplicationOptions options)
     : options_(std::move(options)), launcher_(options_.OpenUrl) {
+    // Every window takes the game's look from here on; none is made yet.
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        theme::ApplyGameTheme(*app);
     if (options_.Messages) {
         dialogs_ = options_.Messages;
     } else {

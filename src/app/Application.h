@@ -49,7 +49,8 @@ struct ApplicationOptions {
 
 // The program: the one match state and settings store of the run, the
 // sound device, the error log, the message boxes and the screens, from the
-// splash window's start-up to ExitProgram.
+// splash window's start-up to ExitProgram. Making it puts the game's look
+// (frontend/GameTheme.h) on the whole Qt application, before any window.
 //
 // Screens register their makers with Screens() and are made on first use.
 // The match window and the screens still to come plug in through the hooks:

@@ -1,5 +1,7 @@
 #include "frontend/AboutWindow.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,11 +50,13 @@ AboutWindow::AboutWindow(const std::string& appPath, Dialogs& dialogs,
     logo_ = new ClickLabel(this);
     logo_->setObjectName(QStringLiteral("Image1"));
     logo_->setAlignment(Qt::AlignCenter);
-    logo_->setMinimumSize(200, 120);
     const std::string logoPath = appPath + texts::kLogoPicture;
     if (FileExists(logoPath)) {
+        // The picture asks for its own size; a smaller minimum would cut it.
         logo_->setPixmap(QPixmap(Q(logoPath)));
     } else {
+        // The empty picture keeps its place.
+        logo_->setMinimumSize(200, 120);
         dialogs_.Ask({texts::kLogoMissing, "", MsgIcon::Critical, MsgButtons::Ok});
     }
     logo_->OnPress = [this](QMouseEvent* e) {
@@ -66,7 +70,6 @@ AboutWindow::AboutWindow(const std::string& appPath, Dialogs& dialogs,
     versionGrid->addWidget(NamedLabel("lblUpdateCaption", Q(texts::kBuildCaption), this), 1, 0);
     versionGrid->addWidget(NamedLabel("lblUpdate", QString::number(kBuildNumber), this), 1, 1);
     auto* beta = NamedLabel("lblBeta", Q(texts::kBetaLabel), this);
-    beta->setStyleSheet(QStringLiteral("font-weight: bold; color: #a03020;"));
     versionGrid->addWidget(beta, 2, 0, 1, 2);
 
     auto* top = new QHBoxLayout;
@@ -76,13 +79,15 @@ AboutWindow::AboutWindow(const std::string& appPath, Dialogs& dialogs,
     auto* technologies = new QListWidget(this);
     technologies->setObjectName(QStringLiteral("List1"));
     technologies->addItems({Q(texts::kTechEngine), Q(texts::kTechGraphics), Q(texts::kTechPhysics)});
-    technologies->setMaximumHeight(72);
+    // Three rows high, whatever the font.
+    technologies->ensurePolished();
+    technologies->setMaximumHeight(technologies->sizeHintForRow(0) * technologies->count() +
+                                   2 * technologies->frameWidth());
 
     auto* link = new ClickLabel(Q(texts::kProductHomePage), this);
     link->setObjectName(QStringLiteral("lblLinkZEL"));
     link->setToolTip(Q(texts::kProductLinkTip));
     link->setCursor(Qt::PointingHandCursor);
-    link->setStyleSheet(QStringLiteral("color: #1a4fa0; text-decoration: underline;"));
     link->OnPress = [this](QMouseEvent*) { launcher_.StartNet(texts::kProductHomePage); };
 
     auto* support = NamedLabel("lblSupport", Q(texts::kSupportInvitation), this);
@@ -111,7 +116,10 @@ AboutWindow::AboutWindow(const std::string& appPath, Dialogs& dialogs,
     layout->addWidget(support);
     layout->addWidget(legal);
     layout->addLayout(buttons);
-    setFixedWidth(460);
+    // Some 66 characters of its font wide, and never narrower than its
+    // contents ask: at any font size the texts wrap instead of being cut.
+    ensurePolished();
+    setFixedWidth(std::max(fontMetrics().averageCharWidth() * 66, layout->minimumSize().width()));
 }
 
 void AboutWindow::ShowCredits() {

@@ -3,12 +3,9 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QMenu>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QRadialGradient>
 #include <QVBoxLayout>
 
 #include "frontend/AboutWindow.h"
@@ -25,17 +22,6 @@ QString Q(const char* text) { return QString::fromUtf8(text); }
 constexpr int kMenuWidth = 600;
 constexpr int kMenuHeight = 560;
 
-const char* const kButtonStyle =
-    "QPushButton { color: #fbe7a1; font-size: 16px; font-weight: bold; padding: 7px 18px;"
-    " border: 1px solid #c9a44a; border-radius: 9px;"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3d6b45, stop:1 #1d3a24); }"
-    "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-    " stop:0 #52875b, stop:1 #27502f); }"
-    "QPushButton:focus { border: 2px solid #ffe08a; }"
-    "QPushButton:pressed { background: #1a3320; }";
-
-const char* const kLinkStyle = "color: #ffd970; font-size: 14px; text-decoration: underline;";
-
 }  // namespace
 
 MainMenuWindow::MainMenuWindow(const MatchState& s, Dialogs& dialogs,
@@ -48,7 +34,6 @@ MainMenuWindow::MainMenuWindow(const MatchState& s, Dialogs& dialogs,
     auto* heading = new QLabel(Q(texts::kMenuHeading), this);
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setAlignment(Qt::AlignCenter);
-    heading->setStyleSheet(QStringLiteral("color: #ffe08a; font-size: 30px; font-weight: bold;"));
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(8);
@@ -89,7 +74,6 @@ MainMenuWindow::MainMenuWindow(const MatchState& s, Dialogs& dialogs,
     club->setObjectName(QStringLiteral("lblVembKlub"));
     club->setToolTip(Q(texts::kClubLinkTip));
     for (ClickLabel* link : {maker, club}) {
-        link->setStyleSheet(QString::fromLatin1(kLinkStyle));
         link->setCursor(Qt::PointingHandCursor);
         link->setAlignment(Qt::AlignCenter);
     }
@@ -108,7 +92,6 @@ MainMenuWindow::MainMenuWindow(const MatchState& s, Dialogs& dialogs,
     beta->setObjectName(QStringLiteral("Label2"));
     beta->setWordWrap(true);
     beta->setAlignment(Qt::AlignCenter);
-    beta->setStyleSheet(QStringLiteral("color: #e6ddc0; font-size: 12px;"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(36, 24, 36, 18);
@@ -119,7 +102,6 @@ MainMenuWindow::MainMenuWindow(const MatchState& s, Dialogs& dialogs,
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
     grid->setRowStretch(1, 1);
-    setStyleSheet(QString::fromLatin1(kButtonStyle));
 
     helpMenu_ = new QMenu(Q(texts::kHelpMenu), this);
     helpMenu_->setObjectName(QStringLiteral("mnuPop"));
@@ -235,21 +217,6 @@ void MainMenuWindow::closeEvent(QCloseEvent* e) {
     exiting_ = true;
     e->accept();
     if (OnExitProgram) OnExitProgram();
-}
-
-void MainMenuWindow::paintEvent(QPaintEvent*) {
-    // Green baize lit from above, darker towards the edges.
-    QPainter p(this);
-    QLinearGradient base(0, 0, 0, height());
-    base.setColorAt(0.0, QColor(24, 66, 38));
-    base.setColorAt(1.0, QColor(10, 34, 20));
-    p.fillRect(rect(), base);
-    QRadialGradient light(width() * 0.45, height() * 0.35, width() * 0.75);
-    light.setColorAt(0.0, QColor(90, 160, 100, 90));
-    light.setColorAt(1.0, QColor(0, 0, 0, 0));
-    p.fillRect(rect(), light);
-    p.setPen(QPen(QColor(201, 164, 74), 3));
-    p.drawRoundedRect(rect().adjusted(8, 8, -9, -9), 14, 14);
 }
 
 }  // namespace zel

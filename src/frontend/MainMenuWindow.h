@@ -26,6 +26,8 @@ class ClickLabel;
 // "Тех.поддержка" at the button's top-left corner. "Выход" and closing the
 // window by any other means ask "Выйти из игры в Windows?" (OK and Cancel):
 // OK ends the program through OnExitProgram, Cancel keeps the menu.
+// Its look (the baize, the gold frame, the buttons, the heading and the web
+// labels) is the game's theme, frontend/GameTheme.h, by these object names.
 class MainMenuWindow : public QWidget {
 public:
     MainMenuWindow(const MatchState& s, Dialogs& dialogs, const DesktopLauncher& launcher);
@@ -76,7 +78,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     QPushButton* AddButton(const char* name, const char* caption, const char* tip);

@@ -38,9 +38,7 @@ SplashWindow::SplashWindow(Dialogs& dialogs, const ErrorLog& log)
 
     waitLabel_ = new QLabel(QString::fromUtf8(texts::kWaitLabel), this);
     waitLabel_->setAlignment(Qt::AlignCenter);
-    waitLabel_->setStyleSheet(QStringLiteral(
-        "QLabel { color: #fff6d8; background: rgba(0, 0, 0, 120); border-radius: 8px;"
-        " font-size: 22px; font-weight: bold; padding: 6px 18px; }"));
+    waitLabel_->setObjectName(QStringLiteral("lblWait"));  // its look is the theme's
     waitLabel_->adjustSize();
     waitLabel_->move((kSplashWidth - waitLabel_->width()) / 2, kSplashHeight - waitLabel_->height() - 24);
     waitLabel_->hide();

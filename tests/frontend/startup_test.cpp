@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -10,6 +11,8 @@
 
 #include "AppHarness.h"
 #include "app/ProgramStart.h"
+#include "frontend/GameStyle.h"
+#include "frontend/GameTheme.h"
 #include "frontend/FrontendTexts.h"
 #include "screens/SettingsControls.h"
 #include "base/TextFile.h"
@@ -112,6 +115,22 @@ TEST(Startup, ProgramReachesTheMenuWithFocusOnQuickMatch) {
     EXPECT_EQ(app.State().AppPath, h.Folder());
     EXPECT_TRUE(h.dialogs.Messages.empty());
     EXPECT_FALSE(FileExists(h.dir.File("zel.ini")));
+}
+
+TEST(Startup, ProgramPutsTheGameThemeOnTheApplicationOnce) {
+    qApp->setStyleSheet(QString());
+    test::AppHarness h;
+    h.Started();
+    EXPECT_EQ(qApp->styleSheet(), theme::StyleSheet());
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), theme::ColourOf(theme::Colour::BaizeLight));
+    const QString name = QString::fromLatin1(theme::GameStyle::kName);
+    QStyle* style = QApplication::style();
+    ASSERT_NE(style->findChild<QStyle*>(name), nullptr);
+
+    // A second start keeps the style it found: no second copy of the look.
+    h.Make();
+    EXPECT_EQ(QApplication::style(), style);
+    EXPECT_EQ(style->findChildren<QStyle*>(name).size(), 1);
 }
 
 TEST(Startup, KeyDuringTheFirstSlideRunsTheSecondStageAtOnce) {
