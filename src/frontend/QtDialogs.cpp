@@ -1,5 +1,6 @@
 #include "frontend/QtDialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
@@ -50,6 +51,20 @@ MsgAnswer FromQt(int button, MsgButtons asked) {
     }
 }
 
+// The buttons speak Russian like the rest of the game, whatever translation
+// of the toolkit is installed.
+void NameButtons(QMessageBox& box) {
+    const struct {
+        QMessageBox::StandardButton Button;
+        const char* Caption;
+    } kCaptions[] = {{QMessageBox::Ok, "ОК"},
+                     {QMessageBox::Cancel, "Отмена"},
+                     {QMessageBox::Yes, "Да"},
+                     {QMessageBox::No, "Нет"}};
+    for (const auto& c : kCaptions)
+        if (QAbstractButton* b = box.button(c.Button)) b->setText(QString::fromUtf8(c.Caption));
+}
+
 QString ScreenText(const std::string& text) {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
@@ -70,6 +85,7 @@ MsgAnswer QtDialogs::Ask(const Message& m) {
     box.setIcon(ToQtIcon(m.Icon));
     box.setStandardButtons(ToQtButtons(m.Buttons));
     box.setDefaultButton(FirstButton(m.Buttons));
+    NameButtons(box);
     // A question must be answered with the normal pointer, whatever runs.
     const bool busy = busyDepth_ > 0;
     if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);

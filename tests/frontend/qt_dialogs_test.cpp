@@ -14,6 +14,7 @@ struct BoxReader {
     QString Title, Text;
     QMessageBox::Icon Icon = QMessageBox::NoIcon;
     int Buttons = 0;
+    QStringList Captions;  // the buttons' captions, in the box's order
 
     void PressWhenShown(QMessageBox::StandardButton button) {
         QTimer::singleShot(0, [this, button] {
@@ -23,6 +24,9 @@ struct BoxReader {
             Text = box->text();
             Icon = box->icon();
             Buttons = static_cast<int>(box->standardButtons());
+            Captions.clear();
+            for (QAbstractButton* b : box->buttons()) Captions << b->text();
+            Captions.sort();
             box->button(button)->click();
         });
     }
@@ -39,11 +43,13 @@ TEST(QtDialogs, BoxesShowTheApplicationTitleAndReturnTheButtonPressed) {
     EXPECT_EQ(reader.Text.toStdString(), "Первая строка\nвторая");
     EXPECT_EQ(reader.Icon, QMessageBox::Information);
     EXPECT_EQ(reader.Buttons, static_cast<int>(QMessageBox::Ok | QMessageBox::Cancel));
+    EXPECT_EQ(reader.Captions, QStringList({"ОК", "Отмена"}));
 
     reader.PressWhenShown(QMessageBox::No);
     EXPECT_EQ(dialogs.Ask({"?", "Чтение файла", MsgIcon::Exclamation, MsgButtons::YesNo}), MsgAnswer::No);
     EXPECT_EQ(reader.Title.toStdString(), "Чтение файла");
     EXPECT_EQ(reader.Icon, QMessageBox::Warning);
+    EXPECT_EQ(reader.Captions, QStringList({"Да", "Нет"}));
 }
 
 TEST(QtDialogs, BusyPointerIsUndoneOnceForEachShowing) {
