@@ -33,7 +33,8 @@ check sim base core physics sim
 # The screen models need no Qt and nothing of the windows.
 models=(ApplyDefaultSettings GameStarter LoadSettings OptionsScreenModel PieceEditorModel
         ReplaySaver ResultsScreenModel SaveSettings StartScreenModel SettingsStore
-        SettingsControls SaveFileChooser ScreenEnvironment ScreenTexts TeamTable)
+        SettingsControls SaveFileChooser ScreenEnvironment ScreenTexts TeamTable TeamList
+        TeamEditorModel NameCollection TeamsScreenModel)
 for m in "${models[@]}"; do
   for f in "$src/screens/$m.h" "$src/screens/$m.cpp"; do
     [ -f "$f" ] || continue

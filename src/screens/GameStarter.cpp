@@ -146,8 +146,10 @@ StartOutcome GameStarter::Run(const StartGameHooks& hooks) {
             const VembaRecord& v = before[static_cast<std::size_t>(i)];
             ParticipantSetup p;
             p.Name = TrimmedName(v.R);
-            p.Model = PlayableModel(v.RMod);
-            p.Mass = UsableMass(v.RM);
+            // Every team piece is the first model with mass 1; the records'
+            // masses stay the slots' ones for the next individual match.
+            p.Model = 0;
+            p.Mass = kMatchKeyDefaults.DefaultMass;
             p.Gray = v.RGray;
             p.TeamSide = v.TeamSide;
             setup.Participants.push_back(p);

@@ -52,8 +52,9 @@ public:
     // selected); unless TeamGame is set, participant i from the i-th slot
     // whose mark is checked: trimmed name (an empty one becomes the number i,
     // written back into that slot's name box), model, the slot's mass and no
-    // grey mesh (a team match keeps the participants the teams screen put in
-    // the records); the display check (message "Некорректные параметры
+    // grey mesh (a team match keeps the names, grey flags and sides the teams
+    // screen put in the records, every piece the first model with mass 1);
+    // the display check (message "Некорректные параметры
     // графики.", options screen, stop); NumLock; the warning about the name
     // labels; ReplayMode and ContinueGame cleared; the match window.
     // KtoHodit is the callers' (a list that is not an order of 1..Num plays

@@ -159,4 +159,16 @@ inline constexpr const char* kSavedStart = "Файл ";
 inline constexpr const char* kSavedEnd = " успешно сохранен!";
 inline constexpr const char* kSaveFailed = "Ошибка при сохранении файла!";
 
+// --- the teams screen frmCom and the team file zel.cmd ----------------------
+
+inline constexpr const char* kTeamFileComment = ";KORVALO 2: VANTORIX - Информация о командной игре";
+inline constexpr const char* kTeamFileMissing = "(Файл с настройками команд не найден)";
+inline constexpr const char* kTeamFileLoaded = "(Файл с настройками команд успешно загружен)";
+inline constexpr const char* kTeamFileSavedStart = "(Настройки команд были успешно сохранены в файл ";
+inline constexpr const char* kTeamFileSavedEnd = ")";
+inline constexpr const char* kTeamFileBadEntry = "Обнаружена некорректная запись в файле ";
+inline constexpr const char* kTeamFileDefaultFollows = "Значение параметра будет установлено по умолчанию.";
+inline constexpr const char* kTeamFileLoadFailed = "Ошибка при загрузке файла настроек:";
+inline constexpr const char* kTeamFileSaveFailed = "Ошибка при сохранении файла настроек:";
+
 }  // namespace zel::screens::texts
