@@ -20,6 +20,7 @@ std::unique_ptr<screens::GameScreens> ConnectGameScreens(
     env.AppTitle = ApplicationTitle();
     env.SettingsFile = app.Paths().SettingsFile();
     env.ReplayFile = app.Paths().ReplayFile();
+    env.TeamFile = app.Paths().TeamFile();
     env.SaveFolder = app.Paths().DataPath;
     env.ExitProgram = [&app] { app.ExitProgram(); };
     env.OpenHelp = [&app] { app.Launcher().OpenHelp(app.State().AppPath, app.Messages()); };
@@ -42,6 +43,7 @@ std::unique_ptr<screens::GameScreens> ConnectGameScreens(
     };
     auto made = std::make_unique<screens::GameScreens>(std::move(env));
     app.QuickMatch = [&app, s = made.get()] { s->OpenStart(app.Menu()); };
+    app.TeamMatch = [&app, s = made.get()] { s->OpenTeams(app.Menu()); };
     return made;
 }
 

@@ -6,6 +6,7 @@
 #include "screens/OptionsWindow.h"
 #include "screens/ResultsWindow.h"
 #include "screens/StartWindow.h"
+#include "screens/TeamsWindow.h"
 
 namespace zel::screens {
 
@@ -15,6 +16,9 @@ GameScreens::GameScreens(ScreenEnvironment env)
     nav.Register(kStartScreen, [this] { return std::make_unique<StartWindow>(*this); });
     nav.Register(kOptionsScreen, [this] { return std::make_unique<OptionsWindow>(*this); });
     nav.Register(kResultScreen, [this] { return std::make_unique<ResultsWindow>(*this); });
+    nav.Register(kTeamsScreen, [this] { return std::make_unique<TeamsWindow>(*this); });
+    if (!env_.Teams) env_.Teams = &teams_;
+    if (!env_.ShowTeams) env_.ShowTeams = [this](QWidget* from) { ReturnToTeams(from); };
 }
 
 GameScreens::~GameScreens() = default;
@@ -22,6 +26,19 @@ GameScreens::~GameScreens() = default;
 StartWindow* GameScreens::Start() { return env_.Navigator->Get<StartWindow>(kStartScreen); }
 OptionsWindow* GameScreens::Options() { return env_.Navigator->Get<OptionsWindow>(kOptionsScreen); }
 ResultsWindow* GameScreens::Results() { return env_.Navigator->Get<ResultsWindow>(kResultScreen); }
+TeamsWindow* GameScreens::TeamsScreen() { return env_.Navigator->Get<TeamsWindow>(kTeamsScreen); }
+
+void GameScreens::OpenTeams(QWidget* from) {
+    TeamsWindow* teams = TeamsScreen();
+    HandOver(from, teams);
+    teams->Open();
+}
+
+void GameScreens::ReturnToTeams(QWidget* from) {
+    TeamsWindow* teams = TeamsScreen();
+    HandOver(from, teams);
+    teams->Refresh();
+}
 
 void GameScreens::HandOver(QWidget* from, QWidget* to) {
     if (!to) return;
@@ -63,11 +80,14 @@ void GameScreens::ReturnFromResults() {
     }
 }
 
-StartOutcome GameScreens::StartGameFrom(QWidget* caller) {
+StartOutcome GameScreens::StartGameFrom(QWidget* caller) { return starter_.StartGame(HooksFor(caller)); }
+
+StartGameHooks GameScreens::HooksFor(QWidget* caller) {
     StartGameHooks hooks;
     hooks.OpenOptions = [this, caller] {
-        // As the setup screen's "Параметры >>" does.
-        env_.State->TeamGame = kFalse;
+        // As the calling screen's "Параметры >>" does: from the setup screen
+        // the match is no team match any more; the teams screen keeps it.
+        if (!caller || caller->objectName() != kTeamsScreen) env_.State->TeamGame = kFalse;
         OpenOptions(caller, false);
     };
     hooks.ForceNumLock = env_.ForceNumLock;
@@ -81,7 +101,7 @@ StartOutcome GameScreens::StartGameFrom(QWidget* caller) {
             MatchEnded(NextScreen::None, false, false);
         }
     };
-    return starter_.StartGame(hooks);
+    return hooks;
 }
 
 void GameScreens::MatchEnded(NextScreen next, bool gameOver, bool enableSaveReplay) {

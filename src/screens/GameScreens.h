@@ -3,6 +3,7 @@
 
 #include "screens/GameStarter.h"
 #include "screens/ScreenEnvironment.h"
+#include "screens/TeamList.h"
 
 class QWidget;
 
@@ -11,11 +12,13 @@ namespace zel::screens {
 class OptionsWindow;
 class ResultsWindow;
 class StartWindow;
+class TeamsWindow;
 
 // Names of the screens in the navigator.
 inline constexpr const char* kStartScreen = "frmStart";
 inline constexpr const char* kOptionsScreen = "frmOptions";
 inline constexpr const char* kResultScreen = "frmResult";
+inline constexpr const char* kTeamsScreen = "frmCom";
 
 // The match setup, options and results screens and the ways between them
 // and the match: it registers the three windows with the navigator (each is
@@ -33,6 +36,12 @@ public:
     // "Быстрая игра": hides `from` (the main menu) and shows the match setup
     // screen in its window state.
     void OpenStart(QWidget* from);
+    // "Командная игра": hides `from` (the main menu), reads the team file
+    // and shows the teams screen in its window state.
+    void OpenTeams(QWidget* from);
+    // Back to the teams screen as it was (after a match or the options).
+    void ReturnToTeams(QWidget* from);
+
     // Hides `from`, shows the options screen in its window state and
     // refreshes its controls from the settings (FormLoad). With fromResults
     // its "< Назад" and "Готово" lead back to the results screen.
@@ -48,11 +57,16 @@ public:
     // StartGame with `caller` as the calling screen: its failures open the
     // options screen from `caller`; a match hides it.
     StartOutcome StartGameFrom(QWidget* caller);
+    // What StartGame is given when `caller` starts a match.
+    StartGameHooks HooksFor(QWidget* caller);
 
     // The screens, made on first use.
     StartWindow* Start();
     OptionsWindow* Options();
     ResultsWindow* Results();
+    TeamsWindow* TeamsScreen();
+    // The team table of the run, the teams screen's and the results screen's.
+    TeamList& Teams() { return teams_; }
 
     GameStarter& Starter() { return starter_; }
     ScreenEnvironment& Env() { return env_; }
@@ -62,6 +76,7 @@ private:
     void HandOver(QWidget* from, QWidget* to);
 
     ScreenEnvironment env_;          // what the screens use from the program
+    TeamList teams_;                 // the team table, kept for the whole run
     GameStarter starter_;            // StartGame and the slot masses
     QPointer<QWidget> caller_;       // the screen that started the running match
     bool matchRunning_ = false;      // a match was handed to the match window

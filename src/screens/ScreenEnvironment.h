@@ -38,6 +38,7 @@ struct ScreenEnvironment {
     std::string AppTitle;              // the program's title, the windows' caption
     std::string SettingsFile;          // zel.ini, written by the setup screen's buttons
     std::string ReplayFile;            // zel.sav, the replay the last match wrote
+    std::string TeamFile;              // zel.cmd, the teams screen's file
     std::string SaveFolder;            // where the save dialog opens
 
     // ExitProgram: save the settings, release everything, end the program.
@@ -46,7 +47,8 @@ struct ScreenEnvironment {
     std::function<void()> OpenHelp;
     // Hides `from` and shows the main menu in its window state.
     std::function<void(QWidget* from)> ShowMainMenu;
-    // Hides `from` and shows the teams screen; empty: the match setup screen.
+    // Hides `from` and shows the teams screen; empty: the teams screen of
+    // GameScreens (OpenTeams without reading the file again).
     std::function<void(QWidget* from)> ShowTeams;
     // Hides `from` and shows the saved-games browser; empty: the main menu.
     std::function<void(QWidget* from)> ShowSavedGames;
@@ -57,7 +59,8 @@ struct ScreenEnvironment {
     // Shows the match window and runs the match from the filled state;
     // `ended` is called once when the match window has closed.
     std::function<void(MatchEnded ended)> RunMatch;
-    // The teams' names and scores for the results screen; null without teams.
+    // The teams' names and scores for the results screen; null: the team
+    // table of the teams screen (GameScreens::Teams).
     TeamTable* Teams = nullptr;
     // The save dialog of the results screen, owned by `owner`; empty for
     // the platform's file dialog.

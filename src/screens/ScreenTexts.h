@@ -161,6 +161,8 @@ inline constexpr const char* kSaveFailed = "Ошибка при сохранен
 
 // --- the teams screen frmCom and the team file zel.cmd ----------------------
 
+inline constexpr const char* kTeamHeading = "Командная игра";
+
 inline constexpr const char* kTeamFileComment = ";KORVALO 2: VANTORIX - Информация о командной игре";
 inline constexpr const char* kTeamFileMissing = "(Файл с настройками команд не найден)";
 inline constexpr const char* kTeamFileLoaded = "(Файл с настройками команд успешно загружен)";

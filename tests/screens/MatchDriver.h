@@ -1,0 +1,67 @@
+#pragma once
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include "core/MatchState.h"
+#include "render/PictureWindow.h"
+
+// What the end-to-end tests do as a person at the keyboard and mouse would.
+namespace zel::test {
+
+// The match window on screen, if one is.
+inline render::PictureWindow* MatchView() {
+    for (QWindow* w : QGuiApplication::topLevelWindows())
+        if (auto* view = dynamic_cast<render::PictureWindow*>(w); view && view->isVisible()) return view;
+    return nullptr;
+}
+
+inline void Key(QWindow* w, QEvent::Type type, bool repeat) {
+    QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, " ", repeat);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+// Plays every turn as a person would: whenever the match waits for a
+// strike, holds space until full power (the first press and 49 repeats)
+// and lets go.
+class Striker {
+public:
+    explicit Striker(const MatchState& s) : s_(s) {
+        timer_.setInterval(50);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+        timer_.start();
+    }
+    int Strikes() const { return strikes_; }
+
+private:
+    void Tick() {
+        render::PictureWindow* view = MatchView();
+        if (!view || !IsSet(s_.GameRunning) || s_.Win.CtrlState != kCtrlAiming || IsSet(s_.Win.ExitAsked)) return;
+        Key(view, QEvent::KeyPress, false);
+        for (int i = 0; i < 49; ++i) {
+            Key(view, QEvent::KeyRelease, true);
+            Key(view, QEvent::KeyPress, true);
+        }
+        Key(view, QEvent::KeyRelease, false);
+        ++strikes_;
+    }
+
+    const MatchState& s_;  // the match being played
+    QTimer timer_;         // looks at the match every 50 ms
+    int strikes_ = 0;      // strikes released so far
+};
+
+inline void Type(QLineEdit* edit, const QString& text) {
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    // Letter by letter, Cyrillic included, as a keyboard layout types them.
+    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+inline void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2)); }
+
+}  // namespace zel::test
