@@ -8,7 +8,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/build.sh" "$root/build"
 export LIBGL_ALWAYS_SOFTWARE=1 ALSOFT_DRIVERS=null
-run_ctest=(ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)")
+# The virtual X server now and then refuses a window's connection when the
+# machine is busy ("could not connect to display"); a test that fails is run
+# up to twice more, so only a test that fails every time fails the run.
+run_ctest=(ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)" --repeat until-pass:3)
 if command -v xvfb-run >/dev/null 2>&1; then
   xvfb-run -a -s "-screen 0 1280x1024x24" "${run_ctest[@]}"
 else

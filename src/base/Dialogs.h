@@ -27,4 +27,15 @@ public:
     virtual void Busy(bool on) { (void)on; }
 };
 
+// Shows one message box: the common case of Ask, with the answer.
+inline MsgAnswer Tell(Dialogs& d, std::string text, MsgIcon icon,
+                      MsgButtons buttons = MsgButtons::Ok, std::string title = "") {
+    Message m;
+    m.Text = std::move(text);
+    m.Title = std::move(title);
+    m.Icon = icon;
+    m.Buttons = buttons;
+    return d.Ask(m);
+}
+
 }  // namespace zel

@@ -10,13 +10,6 @@
 namespace zel::screens {
 namespace {
 
-void Show(Dialogs& d, std::string text, MsgIcon icon) {
-    Message m;
-    m.Text = std::move(text);
-    m.Icon = icon;
-    d.Ask(m);
-}
-
 bool Blank(const std::string& line) {
     return line.find_first_not_of(" \t") == std::string::npos;
 }
@@ -26,14 +19,14 @@ bool Blank(const std::string& line) {
 void NameCollection::Load(const std::string& path, Dialogs& d) {
     available_ = false;
     if (!FileExists(path)) {
-        Show(d, "Файл с именами не найден. Функция выбора имени из коллекции будет недоступна.",
+        Tell(d, "Файл с именами не найден. Функция выбора имени из коллекции будет недоступна.",
              MsgIcon::Information);
         return;
     }
     std::string bytes;
     std::string error;
     if (!ReadFileBytes(path, bytes, error)) {
-        Show(d, std::string("Ошибка при загрузке списка имен!") + zel::texts::kBlankLine + error,
+        Tell(d, std::string("Ошибка при загрузке списка имен!") + zel::texts::kBlankLine + error,
              MsgIcon::Critical);
         return;
     }

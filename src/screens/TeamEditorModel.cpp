@@ -9,13 +9,6 @@ std::string Trimmed(const std::string& v) {
     return v.substr(first, v.find_last_not_of(" \t") - first + 1);
 }
 
-void Show(Dialogs& d, const char* text, MsgIcon icon) {
-    Message m;
-    m.Text = text;
-    m.Icon = icon;
-    d.Ask(m);
-}
-
 }  // namespace
 
 TeamEditorModel TeamEditorModel::ForNewTeam(const TeamList& teams) {
@@ -43,16 +36,16 @@ TeamEditorModel TeamEditorModel::ForTeam(const TeamList& teams, int n) {
 
 bool TeamEditorModel::Done(TeamList& teams, Dialogs& d) const {
     if (Trimmed(name_).empty()) {
-        Show(d, "Надо ввести имя команды!", MsgIcon::Exclamation);
+        Tell(d, "Надо ввести имя команды!", MsgIcon::Exclamation);
         return false;
     }
     if (mode_ == Mode::Create && teams.Find(name_) != 0) {
-        Show(d, "Команда с указанным именем уже существует. Задайте другое имя.", MsgIcon::Information);
+        Tell(d, "Команда с указанным именем уже существует. Задайте другое имя.", MsgIcon::Information);
         return false;
     }
     for (const std::string& p : players_)
         if (Trimmed(p).empty()) {
-            Show(d, "Вы не ввели некоторые имена игроков.", MsgIcon::Information);
+            Tell(d, "Вы не ввели некоторые имена игроков.", MsgIcon::Information);
             return false;
         }
     Team t;

@@ -12,13 +12,6 @@
 namespace zel::screens {
 namespace {
 
-void Show(Dialogs& d, std::string text, MsgIcon icon) {
-    Message m;
-    m.Text = std::move(text);
-    m.Icon = icon;
-    d.Ask(m);
-}
-
 void Line(std::string& out, const std::string& text) {
     out += text;
     out += zel::texts::kNewLine;
@@ -64,14 +57,14 @@ std::string TeamList::Load(const std::string& path, Dialogs& d) {
     std::string error;
     if (!f.Open(path, error)) {
         loadFailed_ = true;
-        Show(d, std::string(texts::kTeamFileLoadFailed) + zel::texts::kBlankLine + error,
+        Tell(d, std::string(texts::kTeamFileLoadFailed) + zel::texts::kBlankLine + error,
              MsgIcon::Information);
         return "";
     }
     const std::optional<std::int16_t> k = ParsePrefixInt16(f.GetIniValue("", "K"));
     std::int16_t players = k.value_or(0);
     if (players == 0) {
-        Show(d, std::string(texts::kTeamFileBadEntry) + path + zel::texts::kNewLine +
+        Tell(d, std::string(texts::kTeamFileBadEntry) + path + zel::texts::kNewLine +
                     texts::kTeamFileDefaultFollows,
              MsgIcon::Information);
         players = kPlayersDefault;
@@ -79,7 +72,7 @@ std::string TeamList::Load(const std::string& path, Dialogs& d) {
     }
     if (players < 1 || players > 4) {
         loadFailed_ = true;
-        Show(d, std::string(texts::kTeamFileLoadFailed) + zel::texts::kBlankLine +
+        Tell(d, std::string(texts::kTeamFileLoadFailed) + zel::texts::kBlankLine +
                     "Недопустимое количество игроков K=" + std::to_string(players) +
                     ": ожидается от 1 до 4",
              MsgIcon::Information);
@@ -125,7 +118,7 @@ std::string TeamList::Save(const std::string& path, const std::string& name, Dia
     }
     if (ok) ok = ReplaceFileAtomically(path, FileText(), err);
     if (!ok) {
-        Show(d, std::string(texts::kTeamFileSaveFailed) + zel::texts::kBlankLine + SystemErrorText(err),
+        Tell(d, std::string(texts::kTeamFileSaveFailed) + zel::texts::kBlankLine + SystemErrorText(err),
              MsgIcon::Critical);
         return "";
     }

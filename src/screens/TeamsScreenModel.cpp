@@ -8,14 +8,6 @@
 namespace zel::screens {
 namespace {
 
-MsgAnswer Show(Dialogs& d, std::string text, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok) {
-    Message m;
-    m.Text = std::move(text);
-    m.Icon = icon;
-    m.Buttons = buttons;
-    return d.Ask(m);
-}
-
 std::string FileName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
@@ -45,7 +37,7 @@ std::string TeamsScreenModel::PlayersLabel() const {
 void TeamsScreenModel::MoveToPlaying(int i, Dialogs& d) {
     if (i < 0 || i >= static_cast<int>(existing_.size())) return;
     if (playing_.size() >= 2) {
-        Show(d, "В списке играющих команд уже находятся 2 команды!", MsgIcon::Information);
+        Tell(d, "В списке играющих команд уже находятся 2 команды!", MsgIcon::Information);
         return;
     }
     playing_.push_back(existing_[static_cast<std::size_t>(i)]);
@@ -62,13 +54,13 @@ void TeamsScreenModel::MoveToExisting(int i) {
 
 bool TeamsScreenModel::MayCreate(Dialogs& d) const {
     if (teams_.Count() < TeamList::kMaxTeams) return true;
-    Show(d, "Больше 8 команд создавать нельзя!", MsgIcon::Information);
+    Tell(d, "Больше 8 команд создавать нельзя!", MsgIcon::Information);
     return false;
 }
 
 int TeamsScreenModel::SelectedTeam(int i, Dialogs& d) const {
     if (i < 0 || i >= static_cast<int>(existing_.size())) {
-        Show(d, "Сначала выберите команду!", MsgIcon::Information);
+        Tell(d, "Сначала выберите команду!", MsgIcon::Information);
         return 0;
     }
     return teams_.Find(existing_[static_cast<std::size_t>(i)]);
@@ -98,7 +90,7 @@ void TeamsScreenModel::Delete(int i, Dialogs& d) {
     const int n = SelectedTeam(i, d);
     if (n == 0) return;
     const std::string name = teams_.At(n)->ComName;
-    if (Show(d, "Вы действительно хотите удалить команду" + std::string(zel::texts::kBlankLine) +
+    if (Tell(d, "Вы действительно хотите удалить команду" + std::string(zel::texts::kBlankLine) +
                     name + "?",
              MsgIcon::Exclamation, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
@@ -115,7 +107,7 @@ StartOutcome TeamsScreenModel::Start(MatchState& s, StartScreenModel& start, Gam
                                      const StartGameHooks& hooks, const std::string& teamFile,
                                      const std::function<void()>& saveSettings, Dialogs& d) {
     if (playing_.size() != 2) {
-        Show(d, "Выберите 2 команды для игры!", MsgIcon::Information);
+        Tell(d, "Выберите 2 команды для игры!", MsgIcon::Information);
         goEnabled_ = false;
         return StartOutcome::NoParticipants;
     }
