@@ -88,6 +88,23 @@ TEST(AppPaths, ProgramFolderIsWhereTheGameDataIs) {
     EXPECT_EQ(ProgramFolderFor((root / "bare" / "zel").string()), (root / "bare").string() + "/");
 }
 
+TEST(AppPaths, SettingsAreReadFromTheProgramFolderUntilTheWritableFolderHasItsOwn) {
+    TempDir dir;
+    AppPaths p;
+    p.AppPath = dir.File("program") + "/";
+    p.DataPath = dir.File("data") + "/";
+    fs::create_directories(p.AppPath);
+    fs::create_directories(p.DataPath);
+    EXPECT_EQ(SettingsFileToRead(p), p.DataPath + "zel.ini");  // neither has one
+    dir.Write("program/zel.ini", "[zelset]\r\n");
+    EXPECT_EQ(SettingsFileToRead(p), p.AppPath + "zel.ini");
+    dir.Write("data/zel.ini", "[zelset]\r\n");
+    EXPECT_EQ(SettingsFileToRead(p), p.DataPath + "zel.ini");
+
+    p.DataPath = p.AppPath;  // a writable copy reads and writes its own file
+    EXPECT_EQ(SettingsFileToRead(p), p.AppPath + "zel.ini");
+}
+
 TEST(AppPaths, SystemEnvironmentSeesAWritableFolder) {
     TempDir dir;
     const PathEnvironment env = PathEnvironment::System();

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
+#include "core/ReachableRanges.h"
 #include "core/ReplayFile.h"
 #include "core/SavedGame.h"
 #include "support/FakeDialogs.h"
@@ -199,6 +201,40 @@ TEST(SavedGame, PieceSectionsFillPositionsAndParkTheFallen) {
     EXPECT_EQ(b.SginCount, 0);
     EXPECT_EQ(s.Vembas[3].Life, kTrue);
     EXPECT_EQ(s.Vembas[3].Xpos, 10);
+}
+
+TEST(SavedGame, PieceMotionIsHeldToWhatAMatchCanReach) {
+    MatchState s;
+    ResetMatchDefaults(s);
+    s.Num = 3;
+    IniFile f;
+    f.OpenText(
+        "[general]\r\nCurG=1\r\n"
+        "[R1]\r\nXpos=999999999\r\nYpos=-999999999\r\nXvec=65535\r\nYvec=-1000000\r\n"
+        "u=65535\r\nPhi=999999999999\r\nLife=-1\r\n"
+        "[R2]\r\nXpos=nan\r\nYpos=inf\r\nXvec=-inf\r\nu=-1000000\r\nPhi=nan\r\nLife=-1\r\n"
+        "[R3]\r\nXpos=123.456\r\nYpos=-7.5\r\nXvec=9.99\r\nYvec=-0.125\r\nu=0.75\r\n"
+        "Phi=-12.5\r\nLife=-1\r\n");
+    ReadGamePieces(f, s);
+    const VembaRecord& a = s.Vembas[1];
+    EXPECT_EQ(a.Xpos, kReachableRanges.MaxPosition);
+    EXPECT_EQ(a.Ypos, -kReachableRanges.MaxPosition);
+    EXPECT_EQ(a.Xvec, kReachableRanges.MaxSpeed);
+    EXPECT_EQ(a.Yvec, -kReachableRanges.MaxSpeed);
+    EXPECT_EQ(a.u, kReachableRanges.MaxSpin);
+    EXPECT_TRUE(std::isfinite(a.Phi));
+    EXPECT_LE(std::fabs(a.Phi), 7.0);
+    const VembaRecord& b = s.Vembas[2];
+    for (double v : {b.Xpos, b.Ypos, b.Xvec, b.Phi}) EXPECT_EQ(v, 0);
+    EXPECT_EQ(b.u, -kReachableRanges.MaxSpin);
+    // What a match can have is read exactly as written.
+    const VembaRecord& c = s.Vembas[3];
+    EXPECT_EQ(c.Xpos, 123.456);
+    EXPECT_EQ(c.Ypos, -7.5);
+    EXPECT_EQ(c.Xvec, 9.99);
+    EXPECT_EQ(c.Yvec, -0.125);
+    EXPECT_EQ(c.u, 0.75);
+    EXPECT_EQ(c.Phi, -12.5);
 }
 
 TEST(SavedGame, WindowsEditionFilesDecode) {

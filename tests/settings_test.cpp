@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "base/CheckBox.h"
@@ -263,44 +264,118 @@ TEST(Settings, KeyMissingFromItsSectionIsFoundInALaterOne) {
     EXPECT_EQ(p.store.Display.ScreenH, 600);
 }
 
-TEST(Settings, BadModelBoxValueOrOverflowShowsTheMessageAndGivesDefaults) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"RModel0=7", "Недопустимое значение ключа RModel0 «7»: в списке моделей нет элемента 7"},
-        {"Pipa=3", "Недопустимое значение ключа Pipa «3»: ожидается 0, 1 или 2"},
-        {"Sound=5", "Недопустимое значение ключа Sound «5»: ожидается 0, 1 или 2"},
-        {"MaxScr=-1", "Недопустимое значение ключа MaxScr «-1»: ожидается 0, 1 или 2"},
-        {"RM3=40000", "Переполнение: значение ключа RM3 «40000» не помещается в 16 бит"},
-        {"MaxY=99999", "Переполнение: значение ключа MaxY «99999» не помещается в 16 бит"},
+TEST(Settings, OneBadValueCostsOnlyItsKeyAndTheMessageNamesItAndTheCopy) {
+    struct Case {
+        const char* Line;
+        const char* Description;
+        void (*Check)(const Program&);
     };
-    for (const auto& [line, description] : cases) {
+    const Case cases[] = {
+        {"RModel0=7", "Недопустимое значение ключа RModel0 «7»: в списке моделей нет элемента 7",
+         [](const Program& p) { EXPECT_EQ(p.store.Start.Model(0), 0); }},
+        {"Pipa=3", "Недопустимое значение ключа Pipa «3»: ожидается 0, 1 или 2",
+         [](const Program& p) { EXPECT_EQ(p.store.Options.PipaBox(), kBoxChecked); }},
+        {"Sound=5", "Недопустимое значение ключа Sound «5»: ожидается 0, 1 или 2",
+         [](const Program& p) { EXPECT_EQ(p.s.Sound, kTrue); }},
+        {"MaxScr=-1", "Недопустимое значение ключа MaxScr «-1»: ожидается 0, 1 или 2",
+         [](const Program& p) { EXPECT_EQ(p.store.Options.MaxSizeBox(), kBoxClear); }},
+        {"RM3=40000", "Переполнение: значение ключа RM3 «40000» не помещается в 16 бит",
+         [](const Program& p) { EXPECT_EQ(p.s.Vembas[4].RM, 1); }},
+        {"MaxY=99999", "Переполнение: значение ключа MaxY «99999» не помещается в 16 бит",
+         [](const Program& p) { EXPECT_EQ(p.s.MaxY, 400); }},
+    };
+    for (const Case& c : cases) {
         Program p;
-        p.Load(std::string("[zelset]\r\nScreenW=800\r\nMaxX=700\r\nFtr=0.03\r\n") + line + "\r\n");
-        ASSERT_EQ(p.d.Messages.size(), 1u) << line;
+        const std::string text = std::string("[zelset]\r\nScreenW=800\r\nR0=Вася\r\nRM0=300\r\n"
+                                             "MaxX=700\r\nFtr=0.03\r\n") + c.Line + "\r\n";
+        p.Load(text);
+        ASSERT_EQ(p.d.Messages.size(), 1u) << c.Line;
         const Message& m = p.d.Messages[0];
-        EXPECT_EQ(m.Text, kLoadFailedStart + description + kLoadFailedEnd);
+        EXPECT_EQ(m.Text, kLoadFailedStart + c.Description +
+                              "\r\n\r\nДля этих параметров будут установлены значения по "
+                              "умолчанию, остальные загружены из файла.\r\n\r\nКопия файла "
+                              "сохранена: " + p.ini + ".bad") << c.Line;
         EXPECT_EQ(m.Icon, MsgIcon::Critical);
-        ExpectDefaults(p);
-        EXPECT_TRUE(p.d.BusyBalanced()) << line;
+        EXPECT_EQ(p.store.Display.ScreenW, 800) << c.Line;
+        EXPECT_EQ(p.store.Start.Name(0), "Вася") << c.Line;
+        EXPECT_EQ(p.s.Vembas[1].RM, 300) << c.Line;
+        EXPECT_EQ(p.s.MaxX, 700) << c.Line;
+        EXPECT_EQ(p.s.Ftr, 0.03) << c.Line;
+        c.Check(p);
+        EXPECT_EQ(TempDir::Read(p.ini + ".bad"), text) << c.Line;
+        EXPECT_TRUE(p.d.BusyBalanced()) << c.Line;
     }
 }
 
-TEST(Settings, FailedLoadKeepsNothingOfTheFile) {
+TEST(Settings, SeveralBadValuesAreListedOneALine) {
+    Program p;
+    p.Load("[zelset]\r\nMaxX=70000\r\nSound=5\r\n");
+    ASSERT_EQ(p.d.Messages.size(), 1u);
+    EXPECT_NE(p.d.Messages[0].Text.find("«70000» не помещается в 16 бит\r\nНедопустимое значение "
+                                        "ключа Sound"),
+              std::string::npos);
+}
+
+TEST(Settings, FileThatIsNoSettingsFileGivesDefaultsAndKeepsNothingOfIt) {
     Program p;
     p.s.KtoHodit[1] = 1;
     p.s.KtoHodit[2] = 2;
     p.s.CurSgin = 1;
     p.s.Vembas[1].RM = 40;
     p.store.Start.SetMark(5, kBoxChecked);
-    p.Load(
-        "[zelset]\r\nR0=Вася\r\nRM0=300\r\nKtoHodit1=9\r\nKtoHodit2=9\r\nCurSgin=5\r\n"
-        "chk5=0\r\nPipa=3\r\n");
+    const std::string garbage = std::string("\x01\x7f\xff\xfe binary\0junk\r\nR0=Вася\r\nRM0=300\r\n"
+                                            "KtoHodit1=9\r\nCurSgin=5\r\nchk5=0\r\n", 60);
+    p.Load(garbage);
     ASSERT_EQ(p.d.Messages.size(), 1u);
+    EXPECT_EQ(p.d.Messages[0].Text, kLoadFailedStart + "в файле нет раздела [zelset]" +
+                                        kLoadFailedEnd + "\r\n\r\nКопия файла сохранена: " +
+                                        p.ini + ".bad");
     EXPECT_EQ(p.s.KtoHodit[1], 1);
     EXPECT_EQ(p.s.KtoHodit[2], 2);
     EXPECT_EQ(p.s.CurSgin, 1);
     EXPECT_EQ(p.s.Vembas[1].RM, 40);
     EXPECT_EQ(p.store.Start.Name(0), "1");
     EXPECT_EQ(p.store.Start.Mark(5), kBoxChecked);
+    EXPECT_EQ(TempDir::Read(p.ini + ".bad"), garbage);
+}
+
+TEST(Settings, EmptyFileIsNoFileAndAsksNothing) {
+    Program p;
+    p.Load(" \r\n\r\n");
+    EXPECT_TRUE(p.d.Messages.empty());
+    ExpectDefaults(p);
+    EXPECT_FALSE(std::filesystem::exists(p.ini + ".bad"));
+}
+
+TEST(Settings, FailedFileSurvivesTheSaveThatFollowsAndEachFailureKeepsItsOwnCopy) {
+    Program p;
+    p.Load("[zelset]\r\nR0=Вася\r\nMaxX=70000\r\n");
+    ASSERT_TRUE(SaveSettings(p.ini, p.store, p.s, p.d));
+    EXPECT_EQ(TempDir::Read(p.ini).find("MaxX=70000"), std::string::npos);
+    EXPECT_NE(TempDir::Read(p.ini).find("R0=Вася"), std::string::npos);
+    EXPECT_EQ(TempDir::Read(p.ini + ".bad"), "[zelset]\r\nR0=Вася\r\nMaxX=70000\r\n");
+
+    Program q;
+    q.dir.Write("zel.ini.bad", "older");
+    q.Load("[zelset]\r\nSound=9\r\n");
+    EXPECT_EQ(TempDir::Read(q.ini + ".bad"), "older");
+    EXPECT_EQ(TempDir::Read(q.ini + ".bad2"), "[zelset]\r\nSound=9\r\n");
+}
+
+TEST(Settings, WithoutACopyTheFailedFileIsNeverWrittenOver) {
+    Program p;
+    // Every name a copy could take is a folder, so no copy can be written.
+    std::filesystem::create_directory(p.ini + ".bad");
+    for (int n = 2; n <= 9; ++n) std::filesystem::create_directory(p.ini + ".bad" + std::to_string(n));
+    const std::string text = "[zelset]\r\nR0=Вася\r\nRM0=300\r\nMaxX=70000\r\n";
+    p.Load(text);
+    ASSERT_EQ(p.d.Messages.size(), 1u);
+    const std::string& m = p.d.Messages[0].Text;
+    EXPECT_TRUE(m.ends_with("Копию файла сохранить не удалось, поэтому он не будет перезаписан."))
+        << m;
+    EXPECT_FALSE(SaveSettings(p.ini, p.store, p.s, p.d));
+    EXPECT_EQ(TempDir::Read(p.ini), text);
+    EXPECT_EQ(p.d.Messages.size(), 1u);
 }
 
 TEST(Settings, MarkThatIsNoBoxStateLeavesTheMark) {

@@ -199,8 +199,9 @@ TEST(TextFile, FailedWriteOverDirectoryWarnsAndLeavesNoTrace) {
     ASSERT_EQ(d.Messages.size(), 1u);
     EXPECT_EQ(d.Messages[0].Text.rfind("Ошибка при записи файла:" + target + kWriteFailTail, 0), 0u)
         << d.Messages[0].Text;
-    EXPECT_GT(d.Messages[0].Text.size(),
-              ("Ошибка при записи файла:" + target + kWriteFailTail).size());
+    // The system's reason is told in the player's language.
+    EXPECT_EQ(d.Messages[0].Text, "Ошибка при записи файла:" + target + kWriteFailTail +
+                                      "Это папка, а не файл");
     EXPECT_EQ(d.Messages[0].Icon, MsgIcon::Exclamation);
     EXPECT_TRUE(d.BusyBalanced());
     EXPECT_TRUE(fs::is_directory(target));
@@ -263,7 +264,10 @@ TEST(AtomicFile, FailureGivesTheSystemErrorAndKeepsTheOldFile) {
     int err = 0;
     EXPECT_FALSE(ReplaceFileAtomically(dir.File("nowhere/zel.cmd"), "x", err));
     EXPECT_EQ(err, ENOENT);
-    EXPECT_FALSE(SystemErrorText(err).empty());
+    EXPECT_EQ(SystemErrorText(err), "Нет такого файла или папки");
+    EXPECT_EQ(SystemErrorText(ENOSPC), "На диске не осталось места");
+    // A rare error keeps the system's words and its number.
+    EXPECT_EQ(SystemErrorText(EDOM).rfind("Системная ошибка " + std::to_string(EDOM) + " (", 0), 0u);
     fs::create_directory(dir.File("folder"));
     EXPECT_FALSE(ReplaceFileAtomically(dir.File("folder"), "x", err));
     EXPECT_TRUE(fs::is_directory(dir.File("folder")));

@@ -87,7 +87,8 @@ void Application::HandOverToMenu() {
     const bool firstLoad = Menu() == nullptr;
     MainMenuWindow* menu = screens_.Get<MainMenuWindow>(kMainMenuScreen);
     if (firstLoad) {
-        RunSecondStage(s_, store_, paths_.SettingsFile(), *dialogs_, *this);
+        RunSecondStage(s_, store_, paths_.SettingsFile(), *dialogs_, *this,
+                       SettingsFileToRead(paths_));
         settingsLoaded_ = true;
     }
     if (exiting_) return;

@@ -25,7 +25,7 @@ void RunFirstStage(MatchState& s, StartupHost& host) {
 }
 
 void RunSecondStage(MatchState& s, SettingsStore& store, const std::string& settingsFile,
-                    Dialogs& dialogs, StartupHost& host) {
+                    Dialogs& dialogs, StartupHost& host, const std::string& settingsSource) {
     host.SetMenuCaption(ApplicationTitle());
     s.Pi = 4 * std::atan(1.0);
     s.MaxX = kStartTableX;
@@ -33,7 +33,10 @@ void RunSecondStage(MatchState& s, SettingsStore& store, const std::string& sett
 
     host.SetSplashCaption(texts::kLoadingConfig);
     ResetMatchDefaults(s);
-    LoadSettings(settingsFile, settingsFile, store, s, dialogs);
+    if (settingsSource.empty() || settingsSource == settingsFile)
+        LoadSettings(settingsFile, settingsFile, store, s, dialogs);
+    else
+        LoadSettingsFile(settingsSource, true, false, store, s, dialogs);
     host.LoadOptionsScreen();
 
     host.SetSplashCaption(texts::kLoadingGameParams);

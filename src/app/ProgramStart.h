@@ -55,8 +55,11 @@ void RunFirstStage(MatchState& s, StartupHost& host);
 // options screen filled from the settings, then "Добро пожаловать в игру
 // Korvalo II Vantorix!" and the piece shapes. The line separators of the
 // messages (CR LF and two of them) are the constants texts::kNewLine and
-// texts::kBlankLine.
+// texts::kBlankLine. The settings are read from `settingsSource` when it is
+// given and differs from `settingsFile` (the program folder's zel.ini of a
+// copy whose folder is read-only and whose writable folder has none yet);
+// they are always written to `settingsFile`.
 void RunSecondStage(MatchState& s, SettingsStore& store, const std::string& settingsFile,
-                    Dialogs& dialogs, StartupHost& host);
+                    Dialogs& dialogs, StartupHost& host, const std::string& settingsSource = "");
 
 }  // namespace zel

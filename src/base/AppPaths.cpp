@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/TextFile.h"
+
 namespace zel {
 namespace {
 
@@ -82,6 +84,13 @@ AppPaths ResolveAppPaths(const std::string& programFolder, const PathEnvironment
     fs::create_directories(user, ec);
     paths.DataPath = user;
     return paths;
+}
+
+std::string SettingsFileToRead(const AppPaths& paths) {
+    const std::string own = paths.SettingsFile();
+    if (paths.DataPath == paths.AppPath || FileExists(own)) return own;
+    const std::string program = paths.AppPath + "zel.ini";
+    return FileExists(program) ? program : own;
 }
 
 }  // namespace zel

@@ -61,4 +61,10 @@ std::string UserDataFolder(const PathEnvironment& env);
 // it); with no user data folder at all it stays the program folder.
 AppPaths ResolveAppPaths(const std::string& programFolder, const PathEnvironment& env);
 
+// The settings file to read at start-up: the one in the writable folder when
+// it exists; else, when that folder is not the program folder, the program
+// folder's own zel.ini if it has one (a copy unpacked with its settings into
+// a folder that later became read-only); else the writable folder's path.
+std::string SettingsFileToRead(const AppPaths& paths);
+
 }  // namespace zel

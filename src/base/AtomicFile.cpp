@@ -61,8 +61,6 @@ fs::path WriteTarget(const std::string& path) {
 
 }  // namespace
 
-std::string SystemErrorText(int err) { return std::generic_category().message(err); }
-
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, int& err) {
     if (path.empty()) {
         err = ENOENT;

@@ -2,6 +2,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/SystemErrorText.h"
+
 namespace zel {
 
 // The one way the game and its tools replace a whole file: the bytes go to a
@@ -16,8 +18,5 @@ namespace zel {
 // On failure the temporary file is removed, the target is untouched, `err`
 // holds the system's error number and the result is false.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, int& err);
-
-// The system's description of an error number, as failure messages show it.
-std::string SystemErrorText(int err);
 
 }  // namespace zel

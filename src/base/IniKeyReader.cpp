@@ -34,7 +34,7 @@ std::optional<std::int16_t> IniKeyReader::StrictInt16(const std::string& key) co
 
 std::int16_t IniKeyReader::BoxState(const std::string& key) {
     const std::int16_t v = Int16(key);
-    if (Failed()) return 0;
+    if (Failed() || skipped_now_) return 0;
     if (!IsBoxState(v)) {
         Fail("Недопустимое значение ключа " + key + " " + Quote(Text(key)) +
              ": ожидается 0, 1 или 2");
@@ -44,6 +44,11 @@ std::int16_t IniKeyReader::BoxState(const std::string& key) {
 }
 
 void IniKeyReader::Fail(std::string description) {
+    if (keepGoing_) {
+        skipped_now_ = true;
+        skipped_.push_back(std::move(description));
+        return;
+    }
     if (error_.empty()) error_ = std::move(description);
 }
 

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/IniLookup.h"
 
@@ -12,9 +14,17 @@ namespace zel {
 // failed. After a failure the checked reads give 0 and keep the first
 // description, so a loader can read on and decide once, or stop at once.
 // The descriptions are the texts a load-failure message shows.
+//
+// A reader told to KeepGoing never fails as a whole: each unusable value is
+// noted in Skipped() and flagged for the caller (TakeSkip), who gives that
+// key its fallback and reads on. The settings file uses this, so one bad
+// key costs only that key and not every name and mass beside it.
 class IniKeyReader {
 public:
     IniKeyReader(const IniFile& file, std::string section);
+
+    // From now on a failure is noted per key instead of stopping the reader.
+    void KeepGoing() { keepGoing_ = true; }
 
     // The value text as the key lookup finds it; "" when the key is missing.
     std::string Text(const std::string& key) const;
@@ -40,6 +50,12 @@ public:
     bool Failed() const { return !error_.empty(); }
     const std::string& Error() const { return error_; }
 
+    // True once after a read that KeepGoing skipped (the caller then uses
+    // its fallback for that key); always false for a stopping reader.
+    bool TakeSkip() { return std::exchange(skipped_now_, false); }
+    // The descriptions of every skipped value, in reading order.
+    const std::vector<std::string>& Skipped() const { return skipped_; }
+
     // A value quoted for a failure description, shortened when long.
     static std::string Quote(const std::string& value);
 
@@ -47,6 +63,9 @@ private:
     const IniFile& file_;   // the open file the keys are looked up in
     std::string section_;   // the section whose keys are read
     std::string error_;     // the first failure; "" while every read went well
+    bool keepGoing_ = false;             // failures are noted per key, see KeepGoing
+    bool skipped_now_ = false;           // the last failure is not yet taken by TakeSkip
+    std::vector<std::string> skipped_;   // descriptions of the skipped values
 };
 
 }  // namespace zel

@@ -1,5 +1,7 @@
 #include "base/IniLookup.h"
 
+#include "base/AtomicFile.h"
+
 #include <cerrno>
 #include <system_error>
 
@@ -62,7 +64,7 @@ bool IniFile::Open(const std::string& path, std::string& error) {
     Close();
     std::string bytes;
     if (path.empty()) {
-        error = std::generic_category().message(ENOENT);
+        error = SystemErrorText(ENOENT);
         return false;
     }
     if (!ReadFileBytes(path, bytes, error)) return false;

@@ -30,8 +30,16 @@ std::optional<bool> ParseBoolText(const std::string& value) {
 // keep, and an absent key must not overwrite what the program holds.
 bool Has(const IniKeyReader& r, const std::string& key) { return !r.Text(key).empty(); }
 
-// Slot keys, then the order tables, slot by slot. Stops at the first failure.
-void ReadSlots(IniKeyReader& r, MatchKeys& k) {
+// Replaces `value` by the fallback's when the reader skipped the value just
+// read (only a KeepGoing reader does).
+template <typename T>
+void OrFallback(IniKeyReader& r, T& value, const T& fallback) {
+    if (r.TakeSkip()) value = fallback;
+}
+
+// Slot keys, then the order tables, slot by slot. A stopping reader stops at
+// the first failure; with `fb` every unusable value takes fb's.
+void ReadSlots(IniKeyReader& r, MatchKeys& k, const MatchKeys& fb) {
     const MatchKeyDefaultTable& t = kMatchKeyDefaults;
     for (int i = 0; i < kMaxParticipants; ++i) {
         SlotKeys& slot = k.Slots[i];
@@ -39,53 +47,79 @@ void ReadSlots(IniKeyReader& r, MatchKeys& k) {
             slot.Name = r.Text("R" + Idx(i));
             const std::string modelKey = "RModel" + Idx(i);
             slot.Model = r.Int16(modelKey);
+            OrFallback(r, slot.Model, fb.Slots[i].Model);
             if (r.Failed()) return;
             if (k.Models == ModelKeys::ListEntries &&
                 (slot.Model < -1 || slot.Model >= t.ModelEntries)) {
                 r.Fail("Недопустимое значение ключа " + modelKey + " " +
                        IniKeyReader::Quote(r.Text(modelKey)) + ": в списке моделей нет элемента " +
                        Idx(slot.Model));
-                return;
+                OrFallback(r, slot.Model, fb.Slots[i].Model);
+                if (r.Failed()) return;
             }
             if (k.Models == ModelKeys::PieceModels &&
                 (slot.Model < 0 || slot.Model >= kModelCount)) {
                 r.Fail("Модель " + Idx(slot.Model) + " (ключ " + modelKey + ") не существует");
-                return;
+                OrFallback(r, slot.Model, fb.Slots[i].Model);
+                if (r.Failed()) return;
             }
             slot.Mass = r.Int16("RM" + Idx(i));
+            OrFallback(r, slot.Mass, fb.Slots[i].Mass);
             if (r.Failed()) return;
             if (const std::optional<bool> gray = ParseBoolText(r.Text("RGray" + Idx(i))))
                 slot.Gray = ToFlag(*gray);
         }
         k.KtoHodit[i + 1] = r.Int16("KtoHodit" + Idx(i + 1));
+        OrFallback(r, k.KtoHodit[i + 1], fb.KtoHodit[i + 1]);
         k.WhoSgin[i + 1] = r.Int16("WhoSgin" + Idx(i + 1));
+        OrFallback(r, k.WhoSgin[i + 1], fb.WhoSgin[i + 1]);
         if (r.Failed()) return;
     }
 }
 
-// Table, counters, friction and the switches. Stops at the first failure.
-void ReadTableAndSwitches(IniKeyReader& r, MatchKeys& k) {
-    k.MaxX = r.Int16("MaxX");
-    k.MaxY = r.Int16("MaxY");
-    k.CurSgin = r.Int16("CurSgin");
-    k.CurNG = r.Int16("CurNG");
-    k.Num = r.Int16("Num");
-    k.CurG = r.Int16("CurG");
+// Table, counters, friction and the switches, likewise.
+void ReadTableAndSwitches(IniKeyReader& r, MatchKeys& k, const MatchKeys& fb) {
+    auto int16 = [&](const char* key, std::int16_t& target, std::int16_t fallback) {
+        target = r.Int16(key);
+        OrFallback(r, target, fallback);
+    };
+    auto box = [&](const char* key, std::int16_t& target, std::int16_t fallback) {
+        target = r.BoxState(key);
+        OrFallback(r, target, fallback);
+    };
+    int16("MaxX", k.MaxX, fb.MaxX);
+    int16("MaxY", k.MaxY, fb.MaxY);
+    int16("CurSgin", k.CurSgin, fb.CurSgin);
+    int16("CurNG", k.CurNG, fb.CurNG);
+    int16("Num", k.Num, fb.Num);
+    int16("CurG", k.CurG, fb.CurG);
     k.Ftr = r.Number("Ftr");
-    k.MaxScr = r.BoxState("MaxScr");
-    k.ShowSgin = r.BoxState("ShowSgin");
-    k.Border = r.BoxState("Border");
+    box("MaxScr", k.MaxScr, fb.MaxScr);
+    box("ShowSgin", k.ShowSgin, fb.ShowSgin);
+    box("Border", k.Border, fb.Border);
     if (r.Failed()) return;
     if (k.Border != kBoxClear) {
-        if (Has(r, "BordMode")) k.BordMode = r.Int16("BordMode");
-        if (Has(r, "BordSimm")) k.BordSimm = ToFlag(r.Int16("BordSimm") != 0);
+        if (Has(r, "BordMode")) {
+            k.BordMode = r.Int16("BordMode");
+            if (r.TakeSkip()) k.BordMode = fb.BordMode;
+        }
+        if (Has(r, "BordSimm")) {
+            k.BordSimm = ToFlag(r.Int16("BordSimm") != 0);
+            if (r.TakeSkip()) k.BordSimm = fb.BordSimm;
+        }
     }
-    k.Sound = r.BoxState("Sound");
-    k.Pipa = r.BoxState("Pipa");
+    box("Sound", k.Sound, fb.Sound);
+    box("Pipa", k.Pipa, fb.Pipa);
     if (r.Failed()) return;
     if (k.Pipa != kBoxClear) {
-        if (Has(r, "PipaMode")) k.PipaMode = r.Int16("PipaMode");
-        if (Has(r, "PipaSimm")) k.PipaSimm = ToFlag(r.Int16("PipaSimm") != 0);
+        if (Has(r, "PipaMode")) {
+            k.PipaMode = r.Int16("PipaMode");
+            if (r.TakeSkip()) k.PipaMode = fb.PipaMode;
+        }
+        if (Has(r, "PipaSimm")) {
+            k.PipaSimm = ToFlag(r.Int16("PipaSimm") != 0);
+            if (r.TakeSkip()) k.PipaSimm = fb.PipaSimm;
+        }
     }
 }
 
@@ -109,15 +143,19 @@ std::int16_t UsableMass(std::int16_t v) {
 }
 
 MatchKeysRead ReadMatchKeys(const IniFile& f, std::string_view section, bool withParticipants,
-                            ModelKeys models) {
+                            ModelKeys models, const MatchKeys* fallback) {
     MatchKeysRead out;
     MatchKeys& k = out.Keys;
     k.WithParticipants = withParticipants;
     k.Models = models;
     IniKeyReader r(f, std::string(section));
-    ReadSlots(r, k);
-    if (!r.Failed()) ReadTableAndSwitches(r, k);
+    const MatchKeys none;
+    if (fallback) r.KeepGoing();
+    const MatchKeys& fb = fallback ? *fallback : none;
+    ReadSlots(r, k, fb);
+    if (!r.Failed()) ReadTableAndSwitches(r, k, fb);
     out.Error = r.Error();
+    out.Skipped = r.Skipped();
     if (!out.Error.empty()) return out;
     // The marks never stop a load: a value that is not a box state leaves the mark.
     for (int i = 0; i < kMaxParticipants; ++i) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/IniLookup.h"
 #include "core/Flag.h"
@@ -62,6 +63,9 @@ struct MatchKeys {
 struct MatchKeysRead {
     MatchKeys Keys;
     std::string Error;  // "" when every key could be used; else why not
+    // With a fallback: the values that could not be used and took the
+    // fallback's instead, described as Error would have described the first.
+    std::vector<std::string> Skipped;
 };
 
 // Reads the match keys of `section` in the order the game has always read
@@ -72,8 +76,12 @@ struct MatchKeysRead {
 // (the keys read so far are kept in Keys). `withParticipants` false (a team
 // match brings its own participants) skips "R"i, "RModel"i, "RM"i and
 // "RGray"i.
+// With `fallback` nothing stops the reading: each unusable value takes the
+// fallback's value for that key and is listed in Skipped. Files whose keys
+// must all be right (a replay, a saved game) are read without one.
 MatchKeysRead ReadMatchKeys(const IniFile& f, std::string_view section, bool withParticipants,
-                            ModelKeys models = ModelKeys::ListEntries);
+                            ModelKeys models = ModelKeys::ListEntries,
+                            const MatchKeys* fallback = nullptr);
 
 // What the keys mean for a match, applied to the state and the set-up slots:
 // per slot (when read) the name (empty gives i+1, also when not read), the

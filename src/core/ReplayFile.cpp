@@ -4,10 +4,12 @@
 #include <cerrno>
 #include <system_error>
 
+#include "base/AtomicFile.h"
 #include "base/ErrorLog.h"
 #include "base/NumberFormat.h"
 #include "base/NumberParse.h"
 #include "core/ProgramVersion.h"
+#include "core/ReachableRanges.h"
 #include "core/ReplayHeader.h"
 #include "core/SharedTexts.h"
 
@@ -24,7 +26,7 @@ constexpr std::size_t kMaxLineBytes = 1u << 20;
 // input/output error when the library left no error number behind.
 std::string LastErrorText() {
     const int err = errno != 0 ? errno : EIO;
-    return std::generic_category().message(err);
+    return SystemErrorText(err);
 }
 
 void Line(std::string& out, const std::string& key, const std::string& value) {
@@ -257,7 +259,8 @@ bool ReplayReader::ReadStep(ReplayStepRecord& out, Dialogs& d, const ErrorLog& l
     out.Yvec = values[1];
     out.X = values[2];
     out.Y = values[3];
-    out.G = *g;
+    // A power beyond what the keys give would be a strike no match had.
+    out.G = ReachablePower(*g);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "core/SavedGame.h"
 
+#include "core/ReachableRanges.h"
+
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -98,6 +100,7 @@ void ReadGamePieces(const IniFile& f, MatchState& s) {
             v.Xpos = v.Ypos = kParkedPosition;
             v.Xvec = v.Yvec = v.u = 0;
         }
+        HoldToReachableRanges(v);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "frontend/FrontendTexts.h"
 #include "settings/SettingsTexts.h"
 #include "base/TextFile.h"
+#include "render/PictureFile.h"
 
 namespace zel {
 namespace {
@@ -53,7 +54,8 @@ AboutWindow::AboutWindow(const std::string& appPath, Dialogs& dialogs,
     const std::string logoPath = appPath + texts::kLogoPicture;
     if (FileExists(logoPath)) {
         // The picture asks for its own size; a smaller minimum would cut it.
-        logo_->setPixmap(QPixmap(Q(logoPath)));
+        QString unreadable;  // a damaged logo leaves the place empty, as a missing one
+        logo_->setPixmap(QPixmap::fromImage(render::ReadPicture(Q(logoPath), unreadable)));
     } else {
         // The empty picture keeps its place.
         logo_->setMinimumSize(200, 120);

@@ -13,6 +13,7 @@
 #include "frontend/FrontendTexts.h"
 #include "base/BusyPointer.h"
 #include "base/TextFile.h"
+#include "render/PictureFile.h"
 
 namespace zel {
 namespace {
@@ -64,7 +65,9 @@ MainMenuWindow::MainMenuWindow(const MatchState& s, Dialogs& dialogs,
     arms->setToolTip(Q(texts::kCoatOfArmsTip));
     arms->setAlignment(Qt::AlignCenter);
     arms->setCursor(Qt::PointingHandCursor);
-    arms->setPixmap(QPixmap(QString::fromStdString(s_.AppPath + texts::kSmallCoatOfArms)));
+    QString unreadable;  // a missing thumbnail leaves the place empty
+    arms->setPixmap(QPixmap::fromImage(
+        render::ReadPicture(QString::fromStdString(s_.AppPath + texts::kSmallCoatOfArms), unreadable)));
     arms->OnPress = [this](QMouseEvent*) { RunCoatOfArms(); };
 
     auto* maker = new ClickLabel(Q(texts::kMakerLink), this);

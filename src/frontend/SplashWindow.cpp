@@ -2,13 +2,12 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
 #include "frontend/FrontendTexts.h"
+#include "render/PictureFile.h"
 
 namespace zel {
 namespace {
@@ -79,15 +78,10 @@ void SplashWindow::closeEvent(QCloseEvent* e) {
 }
 
 bool SplashWindow::ShowSlidePicture(const std::string& path, std::string& error) {
-    const QString file = QString::fromStdString(path);
-    if (!QFileInfo(file).isFile()) {
-        error = "рисунок не найден: " + path;
-        return false;
-    }
-    QImageReader reader(file);
-    const QImage picture = reader.read();
+    QString why;
+    const QImage picture = render::ReadPicture(QString::fromStdString(path), why);
     if (picture.isNull()) {
-        error = "рисунок не читается: " + path + " (" + reader.errorString().toStdString() + ")";
+        error = why.toStdString();
         return false;
     }
     slide_ = QPixmap::fromImage(picture);
@@ -112,7 +106,8 @@ void SplashWindow::StopSound(int slot) {
 
 void SplashWindow::ShowWaitingScreen(const std::string& waitingPicture) {
     // A waiting picture that cannot be read leaves the plain background.
-    background_ = QPixmap(QString::fromStdString(waitingPicture));
+    QString why;
+    background_ = QPixmap::fromImage(render::ReadPicture(QString::fromStdString(waitingPicture), why));
     waitLabel_->show();
     waitLabel_->raise();
     update();

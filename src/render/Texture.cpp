@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include <QImageReader>
 
+#include "render/PictureFile.h"
 #include "render/RenderError.h"
 
 namespace zel::render {
@@ -11,7 +11,7 @@ namespace zel::render {
 namespace {
 // Pictures beyond this size are refused rather than read: no game texture
 // comes close, and a damaged header must not make us allocate gigabytes.
-constexpr int kMaxTextureSide = 8192;
+constexpr int kMaxTextureSide = kMaxPictureSide;
 }  // namespace
 
 std::shared_ptr<Texture> Texture::Load(const std::string& path) {
@@ -19,17 +19,9 @@ std::shared_ptr<Texture> Texture::Load(const std::string& path) {
     if (!std::filesystem::is_regular_file(std::filesystem::u8path(path), ec)) {
         throw RenderError(RenderErrorCode::FileNotFound, "файл не найден: " + path);
     }
-    QImageReader reader(QString::fromStdString(path));
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > kMaxTextureSide || size.height() > kMaxTextureSide)) {
-        throw RenderError(RenderErrorCode::BadPicture, "слишком большой рисунок: " + path);
-    }
-    QImage image = reader.read();
-    if (image.isNull()) {
-        throw RenderError(RenderErrorCode::BadPicture,
-                          "не удалось прочитать рисунок " + path + ": " +
-                              reader.errorString().toStdString());
-    }
+    QString error;
+    const QImage image = ReadPicture(QString::fromStdString(path), error);
+    if (image.isNull()) throw RenderError(RenderErrorCode::BadPicture, error.toStdString());
     return FromImage(image);
 }
 

@@ -8,7 +8,9 @@
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 
+#include "base/TextFile.h"
 #include "render/RenderError.h"
+#include "render/XFileBounds.h"
 
 namespace zel::render {
 
@@ -43,6 +45,15 @@ MeshBuilder LoadXFile(const std::string& path) {
         throw RenderError(RenderErrorCode::BadMeshFile, "файл сетки слишком велик или недоступен: " + path);
     }
 
+    std::string bytes;
+    std::string readError;
+    if (!ReadFileBytes(path, bytes, readError)) {
+        throw RenderError(RenderErrorCode::BadMeshFile, "файл сетки не читается: " + path + ": " + readError);
+    }
+    if (const std::string why = CheckXFileBounds(bytes); !why.empty()) {
+        throw RenderError(RenderErrorCode::BadMeshFile, "файл сетки поврежден: " + path + ": " + why);
+    }
+
     // The importer turns .x files right-handed; converting back to
     // left-handed restores the file's own coordinates, winding and texture
     // coordinates bit for bit.
@@ -50,7 +61,8 @@ MeshBuilder LoadXFile(const std::string& path) {
     const unsigned flags = aiProcess_ConvertToLeftHanded | aiProcess_Triangulate |
                            aiProcess_PreTransformVertices | aiProcess_GenSmoothNormals |
                            aiProcess_ValidateDataStructure;
-    const aiScene* scene = importer.ReadFile(path, flags);
+    // The importer reads the very bytes that were checked, not the file again.
+    const aiScene* scene = importer.ReadFileFromMemory(bytes.data(), bytes.size(), flags, "x");
     if (!scene || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) || scene->mNumMeshes == 0) {
         const char* why = importer.GetErrorString();
         throw RenderError(RenderErrorCode::BadMeshFile,

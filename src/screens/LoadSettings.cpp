@@ -1,6 +1,9 @@
 #include <string>
 #include <type_traits>
 #include <utility>
+#include <vector>
+
+#include "base/DamagedCopy.h"
 
 #include "base/CheckBox.h"
 #include "screens/SettingsControls.h"
@@ -14,12 +17,36 @@ namespace {
 // state and the store and keeps them only when every read succeeded.
 static_assert(std::is_copy_assignable_v<MatchState> && std::is_copy_assignable_v<SettingsStore>);
 
-void ShowLoadFailure(Dialogs& d, const std::string& description) {
+void ShowLoadFailure(Dialogs& d, const std::string& description, const char* follows,
+                     const std::string& keptNote) {
     Message m;
     m.Text = std::string(texts::kLoadFailed) + texts::kBlankLine + texts::kErrorDescription +
-             description + texts::kBlankLine + texts::kDefaultsFollow;
+             description + texts::kBlankLine + follows;
+    if (!keptNote.empty()) m.Text += texts::kBlankLine + keptNote;
     m.Icon = MsgIcon::Critical;
     d.Ask(m);
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& line : lines) {
+        if (!out.empty()) out += texts::kNewLine;
+        out += line;
+    }
+    return out;
+}
+
+// The settings file that failed to load is about to be replaced by what the
+// program holds now (at the latest when it ends). A copy beside it keeps the
+// person's names and masses; without a copy the file must stay as it is.
+// Returns the line the message adds.
+std::string KeepFailedFile(const std::string& path, SettingsStore& store) {
+    const std::string kept = KeepDamagedCopy(path);
+    if (kept.empty()) {
+        store.LeaveFileAlone = true;
+        return texts::kDamagedFileLeft;
+    }
+    return texts::kDamagedFileKept + kept;
 }
 
 // The slots as the match setup screen holds them, for the shared rules to
@@ -62,16 +89,28 @@ void SetControls(const MatchKeys& k, const SlotSetups& slots, SettingsStore& sto
 
 void LoadSettings(const std::string& path, const std::string& settingsFile, SettingsStore& store,
                   MatchState& s, Dialogs& d) {
+    LoadSettingsFile(path, path == settingsFile, path == settingsFile, store, s, d);
+}
+
+void LoadSettingsFile(const std::string& path, bool asSettingsFile, bool willBeReplaced,
+                      SettingsStore& store, MatchState& s, Dialogs& d) {
     const bool withParticipants = !IsSet(s.TeamGame);
+    // The reader tells zel.ini from a replay by the path it is given.
+    const std::string settingsFile = asSettingsFile ? path : std::string();
     SettingsFileRead read = ReadSettingsFile(path, settingsFile, store.Display, withParticipants, d);
     if (!read.Found) {
         ApplyDefaultSettings(store, s);
         return;
     }
     if (!read.Error.empty()) {
-        ShowLoadFailure(d, read.Error);
+        const std::string kept = willBeReplaced ? KeepFailedFile(path, store) : std::string();
+        ShowLoadFailure(d, read.Error, texts::kDefaultsFollow, kept);
         ApplyDefaultSettings(store, s);
         return;
+    }
+    if (!read.Skipped.empty()) {
+        const std::string kept = willBeReplaced ? KeepFailedFile(path, store) : std::string();
+        ShowLoadFailure(d, JoinLines(read.Skipped), texts::kSomeDefaultsFollow, kept);
     }
 
     SettingsStore work = store;

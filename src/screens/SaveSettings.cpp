@@ -35,6 +35,7 @@ SettingsValues CollectSettings(const SettingsStore& store, const MatchState& s) 
 
 bool SaveSettings(const std::string& settingsFile, const SettingsStore& store, const MatchState& s,
                   Dialogs& d) {
+    if (store.LeaveFileAlone) return false;
     BusyPointer busy(d);
     std::string text;
     try {

@@ -42,8 +42,20 @@ namespace zel {
 // параметров." with the description and applies the defaults to the state as
 // it was before the load began: nothing of the failed file is kept. The busy
 // pointer is shown while the file is read and put back on every path.
+// When `path` is the settings file, a file that gave the message is first
+// copied beside itself (see KeepDamagedCopy) and the message names the copy;
+// when no copy can be made the store is told to leave the file alone, so
+// nothing the person had is written over. A zel.ini value that cannot be
+// used costs only that key: the others load, the message lists the keys.
 void LoadSettings(const std::string& path, const std::string& settingsFile, SettingsStore& store,
                   MatchState& s, Dialogs& d);
+
+// The same for a settings file found elsewhere than where the settings are
+// written (the program folder's zel.ini when the writable folder has none):
+// `asSettingsFile` reads its "[zelset]", `willBeReplaced` says whether the
+// file itself is the one the settings are later written to.
+void LoadSettingsFile(const std::string& path, bool asSettingsFile, bool willBeReplaced,
+                      SettingsStore& store, MatchState& s, Dialogs& d);
 
 // The built-in defaults: display 640x480x8, textures, room and device
 // indexes 0, names "1".."8" with model entry 0 (the pieces' models follow),
@@ -60,6 +72,8 @@ SettingsValues CollectSettings(const SettingsStore& store, const MatchState& s);
 // reports its own failure and keeps the old file). A failure while the text
 // is built shows "Ошибка при сохранении параметров." and writes nothing.
 // The busy pointer is shown meanwhile. True when the file was written.
+// Writes nothing (and says nothing more; the load said why) while the store
+// is told to leave a file alone that failed to load and could not be copied.
 bool SaveSettings(const std::string& settingsFile, const SettingsStore& store, const MatchState& s,
                   Dialogs& d);
 

@@ -15,6 +15,9 @@ struct SettingsStore {
     DisplaySettings Display;     // screen mode, textures, room, devices
     StartScreenModel Start;      // the match setup screen's controls
     OptionsScreenModel Options;  // the options screen's controls
+    // zel.ini failed to load and no copy of it could be kept: writing the
+    // settings would destroy what the person had, so they are not written.
+    bool LeaveFileAlone = false;
 };
 
 }  // namespace zel

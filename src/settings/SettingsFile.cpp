@@ -6,6 +6,8 @@
 #include "base/CheckBox.h"
 #include "base/IniKeyReader.h"
 #include "base/NumberFormat.h"
+#include "base/TextEncoding.h"
+#include "core/MatchKeyDefaults.h"
 #include "base/TextFile.h"
 #include "settings/SettingsDefaults.h"
 #include "settings/SettingsTexts.h"
@@ -59,6 +61,44 @@ void Line(std::string& out, const std::string& key, const std::string& value) {
 
 const char* Bit(bool on) { return on ? "1" : "0"; }
 
+// What a zel.ini key gives when its value cannot be used: the built-in
+// settings, so that one bad key costs only itself.
+MatchKeys SettingsFallbackKeys(bool withParticipants) {
+    const SettingsDefaultTable& t = kSettingsDefaults;
+    MatchKeys k;
+    k.WithParticipants = withParticipants;
+    for (SlotKeys& slot : k.Slots) {
+        slot.Model = t.Model;
+        slot.Mass = kMatchKeyDefaults.DefaultMass;
+    }
+    k.Num = t.Num;
+    k.CurG = t.CurG;
+    k.Ftr = kMatchKeyDefaults.Ftr;
+    k.MaxScr = kBoxClear;
+    k.ShowSgin = BoxFor(IsSet(t.ShowSgin));
+    k.Border = BoxFor(IsSet(t.Border));
+    k.Sound = BoxFor(IsSet(t.Sound));
+    k.Pipa = BoxFor(IsSet(t.Pipa));
+    k.BordMode = t.BordMode;
+    k.BordSimm = t.BordSimm;
+    return k;
+}
+
+// Whether the file has the section header at all: text without it is not a
+// settings file (a stray or damaged file), not a file of defaults.
+bool HasSection(const IniFile& file, const char* section) {
+    const std::string header = FoldCase(std::string("[") + section + "]");
+    for (const std::string& line : file.Lines())
+        if (FoldCase(line.substr(0, header.size())) == header) return true;
+    return false;
+}
+
+bool AllBlank(const IniFile& file) {
+    for (const std::string& line : file.Lines())
+        if (line.find_first_not_of(" \t\r") != std::string::npos) return false;
+    return true;
+}
+
 }  // namespace
 
 SettingsFileRead ReadSettingsFile(const std::string& path, const std::string& settingsFile,
@@ -76,10 +116,24 @@ SettingsFileRead ReadSettingsFile(const std::string& path, const std::string& se
         if (out.Error.empty()) out.Error = "файл не открывается";
         return out;
     }
+    const bool settings = section == texts::kSettingsSection;
+    if (settings && AllBlank(file)) {
+        out.Found = false;  // an empty zel.ini holds nothing to lose
+        return out;
+    }
+    if (!HasSection(file, section)) {
+        out.Error = std::string(texts::kNoSettingsSection) + section + "]";
+        return out;
+    }
     ReadDisplay(IniKeyReader(file, section), out.Display);
-    MatchKeysRead match = ReadMatchKeys(file, section, withParticipants);
+    // zel.ini's keys are independent lines, so a bad one falls back alone;
+    // a replay's keys must all be right or the match is another one.
+    const MatchKeys fallback = SettingsFallbackKeys(withParticipants);
+    MatchKeysRead match = ReadMatchKeys(file, section, withParticipants, ModelKeys::ListEntries,
+                                        settings ? &fallback : nullptr);
     out.Match = std::move(match.Keys);
     out.Error = std::move(match.Error);
+    out.Skipped = std::move(match.Skipped);
     return out;
 }
 

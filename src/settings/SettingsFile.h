@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/Dialogs.h"
 #include "core/Flag.h"
@@ -21,6 +22,9 @@ namespace zel {
 struct SettingsFileRead {
     bool Found = false;        // the file exists; without it the defaults apply silently
     std::string Error;         // why the file could not be used; "" when it could
+    // zel.ini's values that could not be used and took the built-in ones;
+    // the rest of the file was used.
+    std::vector<std::string> Skipped;
     DisplaySettings Display;   // the display settings with the file's usable keys applied
     MatchKeys Match;           // the match keys as read
 };
@@ -33,8 +37,10 @@ struct SettingsFileRead {
 //    (strict) outside 0..99 give 0.
 //  - The match keys through ReadMatchKeys; `withParticipants` false (a team
 //    match is set up) leaves the participants' keys unread.
-// A file that cannot be opened or whose match keys stop the reader gives
-// Error. The busy pointer is shown while the file is read.
+// A file that cannot be opened, has no such section, or whose match keys
+// stop the reader gives Error. In zel.ini no key stops the reader: an
+// unusable value takes the built-in one and is listed in Skipped. An empty
+// zel.ini counts as missing. The busy pointer is shown while the file is read.
 SettingsFileRead ReadSettingsFile(const std::string& path, const std::string& settingsFile,
                                   const DisplaySettings& current, bool withParticipants,
                                   Dialogs& d);

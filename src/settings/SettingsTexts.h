@@ -50,5 +50,15 @@ inline constexpr const char* kLoadFailed = "Ошибка при загрузке
 inline constexpr const char* kSaveFailed = "Ошибка при сохранении параметров.";
 inline constexpr const char* kErrorDescription = "Описание ошибки: ";
 inline constexpr const char* kDefaultsFollow = "Параметры будут установлены по умолчанию.";
+// A file without its section header; the section name and "]" follow.
+inline constexpr const char* kNoSettingsSection = "в файле нет раздела [";
+// Some values of zel.ini were unusable; the rest of the file was loaded.
+inline constexpr const char* kSomeDefaultsFollow =
+    "Для этих параметров будут установлены значения по умолчанию, остальные загружены из файла.";
+// Where the file that failed to load was kept before anything replaces it.
+inline constexpr const char* kDamagedFileKept = "Копия файла сохранена: ";
+// No copy could be made: the file stays as it is.
+inline constexpr const char* kDamagedFileLeft =
+    "Копию файла сохранить не удалось, поэтому он не будет перезаписан.";
 
 }  // namespace zel::texts

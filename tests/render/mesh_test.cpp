@@ -6,8 +6,10 @@
 #include "render/FlatWrap.h"
 #include "render/MeshBuilder.h"
 #include "render/MeshGeometry.h"
+#include "render/PictureFile.h"
 #include "render/RenderError.h"
 #include "render/Texture.h"
+#include "render/XFileBounds.h"
 #include "support/TempDir.h"
 
 namespace zel::render {
@@ -120,6 +122,70 @@ TEST(RenderMesh, FailedLoadReportsAndKeepsTheOldContents) {
         EXPECT_EQ(e.Code, RenderErrorCode::FileNotFound);
     }
     EXPECT_EQ(m.FaceCount(), 2);
+}
+
+// A count the file cannot hold is refused before the importer reserves
+// memory for it: 150 bytes declaring a billion vertices once made the game
+// grow until the machine ran out of memory.
+TEST(RenderMesh, DeclaredCountsMustFitInTheFile) {
+    const std::string billion =
+        "xof 0303txt 0032\nMesh m {\n 1000000000;\n 1.0;2.0;3.0;,\n 4.0;5.0;6.0;,\n 7.0;8.0;9.0;;\n"
+        " 1;\n 3;0,1,2;;\n}\n";
+    EXPECT_NE(CheckXFileBounds(billion), "");
+    const std::string negative =
+        "xof 0303txt 0032\nMesh m {\n -1;\n 1.0;2.0;3.0;;\n 1;\n 3;0,0,0;;\n}\n";
+    EXPECT_NE(CheckXFileBounds(negative), "");
+    EXPECT_EQ(CheckXFileBounds(kQuadX), "");
+    EXPECT_NE(CheckXFileBounds("xof 0303tzip0032 compressed"), "");
+
+    // Binary: header, then a float list claiming more floats than follow.
+    std::string bin = "xof 0303bin 0032";
+    auto word = [&](unsigned v) { bin += static_cast<char>(v & 0xff); bin += static_cast<char>(v >> 8); };
+    auto dword = [&](unsigned v) { word(v & 0xffff); word(v >> 16); };
+    word(7);
+    dword(0x40000000u);
+    bin += std::string(16, '\0');
+    EXPECT_NE(CheckXFileBounds(bin), "");
+    std::string ok = "xof 0303bin 0032";
+    bin.swap(ok);
+    word(7);
+    dword(2);
+    bin += std::string(8, '\0');
+    word(6);
+    dword(1);
+    dword(3);
+    EXPECT_EQ(CheckXFileBounds(bin), "");
+    word(3);
+    dword(0xffffffffu);  // an integer beyond the file's size
+    EXPECT_NE(CheckXFileBounds(bin), "");
+
+    test::TempDir dir;
+    MeshBuilder m;
+    try {
+        m.LoadX(dir.Write("huge.x", billion));
+        FAIL() << "the billion-vertex file loaded";
+    } catch (const RenderError& e) {
+        EXPECT_EQ(e.Code, RenderErrorCode::BadMeshFile);
+    }
+}
+
+TEST(RenderMesh, PicturesDeclaringHugeSizesAreRefusedBeforeReading) {
+    test::TempDir dir;
+    // A GIF header claiming 65535 by 65535 pixels, with no pixels at all.
+    std::string gif = "GIF89a";
+    gif += "\xff\xff\xff\xff";
+    gif += std::string("\x00\x00\x00", 3);
+    gif += std::string(",\x00\x00\x00\x00\xff\xff\xff\xff\x00", 10);
+    gif += std::string("\x02\x02\x44\x01\x00;", 6);
+    QString error;
+    EXPECT_TRUE(ReadPicture(QString::fromStdString(dir.Write("huge.gif", gif)), error).isNull());
+    EXPECT_FALSE(error.isEmpty());
+    try {
+        Texture::Load(dir.File("huge.gif"));
+        FAIL() << "the huge picture loaded";
+    } catch (const RenderError& e) {
+        EXPECT_EQ(e.Code, RenderErrorCode::BadPicture);
+    }
 }
 
 TEST(RenderMesh, ScaleMovesVerticesAndKeepsNormalsPerpendicular) {
