@@ -10,6 +10,10 @@ packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   libopenal-dev libsndfile1-dev  # sound effects: OpenAL Soft, WAV files through libsndfile
   fonts-dejavu-core  # the font the generated pictures and the overlay texts are drawn with
   xvfb xauth)
+# scripts/fuzz.sh also needs clang with its libFuzzer and sanitizer runtimes.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -44,18 +44,24 @@ std::string TimeOf(const std::string& dateTime) {
     return blank == std::string::npos ? dateTime : dateTime.substr(blank + 1);
 }
 
-enum class LineRead { Ok, End, TooLong, Failed };
+enum class LineRead { Ok, Unended, End, TooLong, Failed };
 
 // Reads one line up to LF (CR at its end dropped). A line longer than
-// kMaxLineBytes is consumed to its end and reported as TooLong.
+// kMaxLineBytes is consumed to its end and reported as TooLong. The last
+// line of a file without its line end is Unended: the game ends every line
+// it writes, so such a line was cut off while it was being written.
 LineRead ReadLine(std::istream& in, std::string& line) {
     line.clear();
     bool any = false;
     bool tooLong = false;
+    bool ended = false;
     char c = 0;
     while (in.get(c)) {
         any = true;
-        if (c == '\n') break;
+        if (c == '\n') {
+            ended = true;
+            break;
+        }
         if (line.size() < kMaxLineBytes)
             line += c;
         else
@@ -64,7 +70,8 @@ LineRead ReadLine(std::istream& in, std::string& line) {
     if (in.bad()) return LineRead::Failed;
     if (!any) return LineRead::End;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    return tooLong ? LineRead::TooLong : LineRead::Ok;
+    if (tooLong) return LineRead::TooLong;
+    return ended ? LineRead::Ok : LineRead::Unended;
 }
 
 bool AtEnd(std::istream& in) { return in.peek() == std::char_traits<char>::eof(); }
@@ -220,7 +227,9 @@ bool ReplayReader::ReadStep(ReplayStepRecord& out, Dialogs& d, const ErrorLog& l
         for (;;) {
             errno = 0;
             const LineRead r = ReadLine(in_, line);
-            if (r == LineRead::End) return false;
+            // A record cut off by a crash or a kill while the match was
+            // written ends the replay where the last whole record ended.
+            if (r == LineRead::End || r == LineRead::Unended) return false;
             ++line_;
             if (r == LineRead::Failed) {
                 description = LastErrorText();
