@@ -38,6 +38,8 @@ ClubScreens::ClubScreens(Application& app, ClubScreensOptions options)
 
 ClubScreens::~ClubScreens() { delete report_.data(); }
 
+ProblemReportWindow* ClubScreens::Report() const { return report_.data(); }
+
 void ClubScreens::OpenChronicle() {
     auto* chronicle = app_.Screens().Get<ChronicleWindow>(kChronicleScreen);
     if (!chronicle) return;

@@ -45,7 +45,7 @@ public:
     void OpenProblemReport();
 
     // The report window while it is open, else null.
-    ProblemReportWindow* Report() const { return report_.data(); }
+    ProblemReportWindow* Report() const;
 
 private:
     Application& app_;                      // the program

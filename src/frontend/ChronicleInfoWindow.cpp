@@ -39,7 +39,11 @@ ChronicleInfoWindow::ChronicleInfoWindow(const std::string& appPath, Dialogs& di
     list_->viewport()->installEventFilter(this);
     list_->setMinimumWidth(fontMetrics().height() * 16);
     list_->hide();
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    // The chosen entry is the selected one: the list's current row also
+    // moves to the first entry when the list merely takes the focus.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = SelectedRow();
+        if (row < 0) return;
         model_.SelectEvent(row);
         ShowDetail();
     });
@@ -107,6 +111,11 @@ void ChronicleInfoWindow::LoadPic(int index) {
     if (!pixmap.isNull()) picture_->setPixmap(pixmap);
 }
 
+int ChronicleInfoWindow::SelectedRow() const {
+    const QList<QListWidgetItem*> chosen = list_->selectedItems();
+    return chosen.isEmpty() ? -1 : list_->row(chosen.front());
+}
+
 void ChronicleInfoWindow::ShowDetail() {
     const screens::ChronicleDetail& d = model_.Detail();
     date_->setText(ToDisplay(d.Caption));
@@ -121,7 +130,7 @@ void ChronicleInfoWindow::LeaveGame() {
 
 bool ChronicleInfoWindow::eventFilter(QObject* watched, QEvent* e) {
     if (watched == list_->viewport() && e->type() == QEvent::MouseMove) {
-        const std::string tip = model_.ListTip(list_->currentRow());
+        const std::string tip = model_.ListTip(SelectedRow());
         if (!tip.empty()) list_->setToolTip(ToDisplay(tip));
     }
     return QWidget::eventFilter(watched, e);

@@ -47,6 +47,8 @@ protected:
 
 private:
     void ShowDetail();
+    // The selected entry of the list, -1 for none.
+    int SelectedRow() const;
     void LeaveGame();
 
     std::string appPath_;                 // the program folder

@@ -8,6 +8,9 @@
 
 namespace zel::screens::texts {
 
+using zel::texts::kBack;
+using zel::texts::kExit;
+
 // --- the chronicle window frmXronika -----------------------------------------
 
 inline constexpr const char* kChronicleCaptionEnd = ": Хроника Вембы";
