@@ -37,7 +37,7 @@ ChronicleInfoWindow::ChronicleInfoWindow(const std::string& appPath, Dialogs& di
     list_->setMouseTracking(true);
     list_->viewport()->setMouseTracking(true);
     list_->viewport()->installEventFilter(this);
-    list_->setMinimumWidth(fontMetrics().height() * 16);
+    list_->setMinimumWidth(fontMetrics().height() * 19);
     list_->hide();
     // The chosen entry is the selected one: the list's current row also
     // moves to the first entry when the list merely takes the focus.

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QUrl>
@@ -39,6 +40,12 @@ public:
         update();
     }
     QColor Fill() const { return fill_; }
+    // The year's picture, drawn small in `area` of the rectangle.
+    void SetPicture(const QPixmap& picture, const QRect& area) {
+        picture_ = picture;
+        pictureArea_ = area;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -49,10 +56,18 @@ protected:
         p.setBrush(fill_);
         const qreal r = fontMetrics().height() / 2.5;
         p.drawRoundedRect(QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2), r, r);
+        if (!picture_.isNull()) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawPixmap(pictureArea_, picture_);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(pictureArea_).adjusted(-pen / 2, -pen / 2, pen / 2, pen / 2));
+        }
     }
 
 private:
-    QColor fill_;  // the rectangle's colour
+    QColor fill_;          // the rectangle's colour
+    QPixmap picture_;      // the year's picture, or none
+    QRect pictureArea_;    // where it is drawn
 };
 
 // lbl: a label of the strip that reports the mouse moving over it and
@@ -247,13 +262,18 @@ void ChronicleWindow::BuildStrip(QWidget* view) {
         names.push_back(label);
     }
 
-    // Sizes from the font, so the strip grows with the letters.
-    int width = em * 13;
-    int cardHeight = em * 4;
+    // Sizes from the font, so the strip grows with the letters. Each year's
+    // card shows its picture small above its caption.
+    const int pictureHeight = em * 9 / 2;
+    const int pictureWidth = pictureHeight * 4 / 3;
+    const int pictureTop = em / 2;
+    int width = std::max(em * 13, pictureWidth + em * 2);
+    int textHeight = 0;
     for (StripLabel* l : labels_) {
         width = std::max(width, l->sizeHint().width() + em * 2);
-        cardHeight = std::max(cardHeight, l->sizeHint().height() + em * 2);
+        textHeight = std::max(textHeight, l->sizeHint().height());
     }
+    const int cardHeight = pictureTop + pictureHeight + em / 2 + textHeight + em / 2;
     int row = em * 3 / 2;
     for (ClickLabel* l : names) {
         width = std::max(width, l->sizeHint().width() + em);
@@ -267,12 +287,17 @@ void ChronicleWindow::BuildStrip(QWidget* view) {
         auto* box = new StripBox(view);
         box->setObjectName(QStringLiteral("shp%1").arg(i));
         box->setGeometry(columnX(i), top, width, cardHeight);
+        const QPixmap picture(QString::fromStdString(screens::PeriodPicturePath(appPath_, i)));
+        if (!picture.isNull())
+            box->SetPicture(picture, QRect((width - pictureWidth) / 2, pictureTop, pictureWidth, pictureHeight));
         TagAsStrip(box);
         boxes_[static_cast<std::size_t>(i)] = box;
     }
     for (int i = 0; i < 5; ++i) {
         StripLabel* l = labels_[static_cast<std::size_t>(i)];
         l->setGeometry(columnX(i), top, width, cardHeight);
+        // The years' captions under their pictures; the events' in the middle.
+        if (i < 4) l->setContentsMargins(0, pictureTop + pictureHeight + em / 4, 0, em / 4);
         TagAsStrip(l);
         l->raise();
     }

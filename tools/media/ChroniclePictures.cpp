@@ -175,12 +175,12 @@ QImage FourthYear() {
         const double v = 0.52 + 0.30 * std::sin(a);
         PaintPuck(p, OnTable(desk, u, v), 15, 6.5, 6, PieceColour(i + 1));
     }
-    // The star of the new games.
+    // The star of the new games, over the table.
     QPolygonF star;
     for (int k = 0; k < 10; ++k) {
-        const double r = k % 2 == 0 ? 20 : 8;
+        const double r = k % 2 == 0 ? 14 : 6;
         const double a = -3.14159265358979 / 2 + k * 3.14159265358979 / 5;
-        star << QPointF(kW / 2 + r * std::cos(a), 118 + r * std::sin(a));
+        star << QPointF(kW / 2 + r * std::cos(a), 61 + r * std::sin(a));
     }
     p.setPen(QPen(QColor(120, 80, 10), 1.5));
     p.setBrush(QColor(255, 214, 90));
