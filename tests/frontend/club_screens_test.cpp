@@ -209,6 +209,15 @@ TEST(Chronicle, ClosingTheDetailWindowByItsFrameEndsTheProgramWithoutAQuestion) 
     EXPECT_TRUE(FileExists(c.h.dir.File("zel.ini")));
 }
 
+TEST(Chronicle, ClosingTheChronicleByItsFrameEndsTheProgramOnce) {
+    Club c;
+    ChronicleWindow* chronicle = c.OpenChronicle();
+    chronicle->close();
+    chronicle->close();
+    EXPECT_EQ(c.h.Quits, 1);
+    EXPECT_TRUE(c.h.dialogs.Messages.empty());
+}
+
 TEST(Chronicle, LeavingTheGameFromTheDetailAsksAndTheChroniclesExitDoesNot) {
     Club c;
     ChronicleWindow* chronicle = c.OpenChronicle();
