@@ -34,7 +34,8 @@ check sim base core physics sim
 models=(ApplyDefaultSettings GameStarter LoadSettings OptionsScreenModel PieceEditorModel
         ReplaySaver ResultsScreenModel SaveSettings StartScreenModel SettingsStore
         SettingsControls SaveFileChooser ScreenEnvironment ScreenTexts TeamTable TeamList
-        TeamEditorModel NameCollection TeamsScreenModel)
+        TeamEditorModel NameCollection TeamsScreenModel ChronicleEvents ChronicleModel
+        ChronicleTexts CoatOfArmsModel ProblemReportModel ProblemReportTexts)
 for m in "${models[@]}"; do
   for f in "$src/screens/$m.h" "$src/screens/$m.cpp"; do
     [ -f "$f" ] || continue

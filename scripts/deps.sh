@@ -9,6 +9,7 @@ packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6opengl6-dev libxkbcommon-dev libassimp-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0
   libopenal-dev libsndfile1-dev  # sound effects: OpenAL Soft, WAV files through libsndfile
   fonts-dejavu-core  # the font the generated pictures and the overlay texts are drawn with
+  poppler-utils  # pdfinfo and pdftoppm: the printing test reads the printed page back as pixels
   xvfb xauth)
 # scripts/fuzz.sh also needs clang with its libFuzzer and sanitizer runtimes.
 if [ "${1:-}" = "--fuzz" ]; then

@@ -56,7 +56,8 @@ constexpr const char* kSheet = R"(
 /* The windows: baize lit from above, in a gold frame. The screens are
    named by their form names; message boxes and the game's dialogs too. */
 #frmMainMenu, #frmStart, #frmOptions, #frmEditVemba, #frmResult, #frmAbout,
-#frmCom, #frmNewCom, #frmLoadGame, #frmReport, QMessageBox {
+#frmCom, #frmNewCom, #frmLoadGame, #frmReport, #frmXronika, #frmXronikaInfo, #frmGerb,
+QMessageBox {
     background: qradialgradient(cx: 0.45, cy: 0.35, radius: 0.8, fx: 0.45, fy: 0.35,
                                 stop: 0 @baizeLight@, stop: 1 @baizeEdge@);
     border: 0.2em solid @frame@;
@@ -198,6 +199,22 @@ QMenu::separator { height: 0.1em; background: @frame@; margin: 0.3em 0.5em; }
 #frmStart > #Label3, #frmEditVemba > #Label1, #frmResult > #Label1, #frmResult > #lblWiner {
     color: @heading@;
 }
+
+/* The chronicle: its heading, the school years' cards (dark letters on
+   their pale grey or yellow), the variant names and the club's link. */
+#frmXronika > #lblHeading, #frmXronikaInfo > #lblDate {
+    color: @heading@; font-size: 14pt; font-weight: bold;
+}
+#frmXronika QLabel[card="true"] { color: @selectionText@; font-weight: bold; }
+#frmXronika #Label3, #frmXronika #Label4, #frmXronika #Label6, #frmXronika #Label7,
+#frmXronika #lblRK {
+    color: @link@; text-decoration: underline;
+}
+QPlainTextEdit {
+    color: @text@; background: @field@; border: 0.12em solid @frame@; border-radius: 0.3em;
+    selection-color: @selectionText@; selection-background-color: @selection@;
+}
+QPlainTextEdit:focus { border-color: @focus@; }
 
 /* The about window's beta mark. */
 #frmAbout #lblBeta { color: @warning@; font-weight: bold; }

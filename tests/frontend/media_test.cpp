@@ -102,7 +102,9 @@ TEST(MediaContent, GeneratedShowPlaysToItsEnd) {
 
 TEST(MediaContent, PicturesNamedGifAreGifAndLoad) {
     for (const char* name : {"gamedata/zel2.gif", "gamedata/logo.gif", "gamedata/pic/smallgerb.gif",
-                             "gamedata/pic/biggerb.gif", "gamedata/pic/korvalo2.png"}) {
+                             "gamedata/pic/biggerb.gif", "gamedata/pic/korvalo2.png",
+                             "gamedata/xron/xron0.gif", "gamedata/xron/xron1.gif",
+                             "gamedata/xron/xron2.gif", "gamedata/xron/xron3.gif"}) {
         SCOPED_TRACE(name);
         const std::string path = std::string(ZEL_GAMEDATA_ROOT) + name;
         QImageReader reader(QString::fromStdString(path));
@@ -110,7 +112,9 @@ TEST(MediaContent, PicturesNamedGifAreGifAndLoad) {
         EXPECT_EQ(format, std::string(name).substr(std::string(name).rfind('.') + 1));
         EXPECT_FALSE(reader.read().isNull());
     }
-    EXPECT_TRUE(FileExists(std::string(ZEL_GAMEDATA_ROOT) + "gamedata/help/index.html"));
+    for (const char* page : {"gamedata/help/index.html", "gamedata/help/links.htm", "gamedata/help/voc.htm",
+                             "gamedata/xron/xron.dat"})
+        EXPECT_TRUE(FileExists(std::string(ZEL_GAMEDATA_ROOT) + page)) << page;
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -30,6 +31,10 @@
 
 #include "ScreensHarness.h"
 #include "frontend/AboutWindow.h"
+#include "frontend/ChronicleInfoWindow.h"
+#include "frontend/ChronicleWindow.h"
+#include "frontend/CoatOfArmsWindow.h"
+#include "frontend/ProblemReportWindow.h"
 #include "frontend/DesktopLauncher.h"
 #include "frontend/GameTheme.h"
 #include "frontend/MainMenuWindow.h"
@@ -352,6 +357,53 @@ TEST(GameTheme, MainMenuAndAboutWindowShowTheTheme) {
 
     AboutWindow about(h.s.AppPath, h.dialogs, h.launcher, &menu);
     ExpectThemed(&about, "about");
+}
+
+// The chronicle's strip: the cards of the school years in their own pale
+// colours with dark letters, the lit one in pale yellow, and the strip
+// moved to its end still reading; then the detail window with a year and
+// with the events.
+TEST(GameTheme, ChronicleAndItsDetailWindowShowTheTheme) {
+    Screens h;
+    ChronicleWindow chronicle(h.s.AppPath, h.dialogs, h.launcher, "Korvalo II: Vantorix");
+    chronicle.Highlight(1);
+    ExpectThemed(&chronicle, "chronicle");
+    chronicle.ScrollBar()->setValue(chronicle.ScrollBar()->maximum());
+    const Shot end = Take(&chronicle, "chronicle-end");
+    ExpectReadable(end);
+    // The events' card, at the strip's end, wholly in view.
+    auto* card = chronicle.findChild<QLabel*>("lbl4");
+    ASSERT_NE(card, nullptr);
+    EXPECT_LE(card->geometry().right(), card->parentWidget()->width());
+    EXPECT_GE(card->x(), 0);
+
+    chronicle.Sdvig(2);
+    ChronicleInfoWindow* detail = chronicle.ExistingDetail();
+    ASSERT_NE(detail, nullptr);
+    ExpectThemed(detail, "chronicle-year");
+    // The season's fifty-one events scroll in their list, on purpose: all
+    // the rest must fit as everywhere.
+    chronicle.Sdvig(4);
+    QCursor::setPos(detail->screen()->geometry().bottomRight());
+    const Shot events = Take(detail, "chronicle-events");
+    ExpectThemeButtons(events);
+    ExpectReadable(events);
+}
+
+TEST(GameTheme, CoatOfArmsAndProblemReportShowTheTheme) {
+    Screens h;
+    CoatOfArmsWindow gerb(h.s.AppPath, h.dialogs, h.launcher);
+    const Shot shot = Take(&gerb, "coat-of-arms");
+    // The picture is there: its gold and green, not only the baize.
+    const QImage picture = shot.Part(gerb.Picture());
+    EXPECT_GT(CountNear(picture, QColor(0xd4, 0xaf, 0x37), 60), picture.width() * picture.height() / 50);
+
+    screens::ReportLocation where;
+    where.Folder = h.tmp.Path().string() + "/";
+    where.CurrentFolder = true;
+    ProblemReportWindow report(where, "Korvalo II: Vantorix Билд1200", h.dialogs);
+    report.setAttribute(Qt::WA_DeleteOnClose, false);
+    ExpectThemed(&report, "problem-report");
 }
 
 TEST(GameTheme, SetupScreenShowsTheThemeAndADisabledStartButtonReadsAsDisabled) {

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QByteArray>
 
+#include "ChroniclePictures.h"
 #include "Emblems.h"
 #include "GifWriter.h"
 #include "SplashSlides.h"
@@ -30,6 +31,9 @@ std::vector<MediaFile> MakeMediaFiles() {
     files.push_back({"gamedata/pic/smallgerb.gif", EncodeGif(PaintCoatOfArms(96, 112))});
     files.push_back({"gamedata/pic/biggerb.gif", EncodeGif(PaintCoatOfArms(360, 420))});
     files.push_back({"gamedata/pic/korvalo2.png", Png(PaintIcon(256))});
+    for (int period = 0; period < 4; ++period)
+        files.push_back({"gamedata/xron/xron" + std::to_string(period) + ".gif",
+                         EncodeGif(PaintPeriodPicture(period))});
     return files;
 }
 

@@ -14,7 +14,8 @@ struct MediaFile {
 //  gamedata/splash/splash.qorbex and its slides (PNG),
 //  gamedata/zel2.gif (waiting picture), gamedata/logo.gif (about window),
 //  gamedata/pic/smallgerb.gif and gamedata/pic/biggerb.gif (coat of arms),
-//  gamedata/pic/korvalo2.png (the program's icon).
+//  gamedata/pic/korvalo2.png (the program's icon),
+//  gamedata/xron/xron0.gif to xron3.gif (the chronicle's school years).
 // Needs a QGuiApplication (the pictures use fonts).
 std::vector<MediaFile> MakeMediaFiles();
 
