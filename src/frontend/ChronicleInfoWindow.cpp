@@ -13,6 +13,7 @@
 #include "base/TextFile.h"
 #include "frontend/DisplayText.h"
 #include "screens/ChronicleTexts.h"
+#include "render/PictureFile.h"
 
 namespace zel {
 
@@ -107,7 +108,8 @@ void ChronicleInfoWindow::LoadPic(int index) {
     picture_->clear();
     const std::string path = screens::PeriodPicturePath(appPath_, index);
     if (!FileExists(path)) return;
-    QPixmap pixmap(QString::fromStdString(path));
+    QString unreadable;  // a picture that cannot be read keeps the text
+    const QPixmap pixmap = QPixmap::fromImage(render::ReadPicture(QString::fromStdString(path), unreadable));
     if (!pixmap.isNull()) picture_->setPixmap(pixmap);
 }
 

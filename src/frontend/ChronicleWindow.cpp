@@ -22,6 +22,7 @@
 #include "frontend/GameTheme.h"
 #include "frontend/ScreenNavigator.h"
 #include "screens/ChronicleTexts.h"
+#include "render/PictureFile.h"
 
 namespace zel {
 
@@ -287,7 +288,9 @@ void ChronicleWindow::BuildStrip(QWidget* view) {
         auto* box = new StripBox(view);
         box->setObjectName(QStringLiteral("shp%1").arg(i));
         box->setGeometry(columnX(i), top, width, cardHeight);
-        const QPixmap picture(QString::fromStdString(screens::PeriodPicturePath(appPath_, i)));
+        QString unreadable;  // a picture that cannot be read leaves the card without one
+        const QPixmap picture = QPixmap::fromImage(render::ReadPicture(
+            QString::fromStdString(screens::PeriodPicturePath(appPath_, i)), unreadable));
         if (!picture.isNull())
             box->SetPicture(picture, QRect((width - pictureWidth) / 2, pictureTop, pictureWidth, pictureHeight));
         TagAsStrip(box);

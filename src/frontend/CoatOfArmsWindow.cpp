@@ -12,6 +12,7 @@
 #include "base/TextFile.h"
 #include "frontend/DisplayText.h"
 #include "frontend/QtPicturePrinter.h"
+#include "render/PictureFile.h"
 
 namespace zel {
 namespace {
@@ -46,7 +47,9 @@ CoatOfArmsWindow::CoatOfArmsWindow(const std::string& appPath, Dialogs& dialogs,
     image->setAlignment(Qt::AlignCenter);
     image->setCursor(Qt::PointingHandCursor);
     // A picture that cannot be loaded leaves the window empty.
-    if (FileExists(picture_)) image->setPixmap(QPixmap(QString::fromStdString(picture_)));
+    QString unreadable;
+    if (FileExists(picture_))
+        image->setPixmap(QPixmap::fromImage(render::ReadPicture(QString::fromStdString(picture_), unreadable)));
     if (image->pixmap().isNull()) image->setMinimumSize(240, 240);
     image->OnRelease = [this](Qt::MouseButton b, const QPoint& at) { Released(b, at); };
     image_ = image;

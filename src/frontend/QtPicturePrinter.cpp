@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "render/PictureFile.h"
+
 namespace zel {
 namespace {
 
@@ -50,7 +52,8 @@ bool QtPicturePrinter::Print(const std::string& path, std::string& error) {
     QPrinter& printer = *printer_;
     error = WhyNotReady(printer);
     if (!error.empty()) return false;
-    const QImage picture(QString::fromStdString(path));
+    QString unreadable;
+    const QImage picture = render::ReadPicture(QString::fromStdString(path), unreadable);
     if (picture.isNull()) {
         error = kPictureUnreadable + path;
         return false;
