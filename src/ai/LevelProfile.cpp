@@ -1,0 +1,72 @@
+#include "ai/LevelProfile.h"
+
+namespace zel::ai {
+
+namespace {
+
+// The beginner aims at the nearest piece, dead centre, and its hand shakes:
+// at 300 units its aim wanders by about 20 units, its power by 14.
+const LevelProfile kNovice{
+    .Plan = {.Targets = 1, .HitFractions = {0}, .Powers = {50, 80, 100}, .RimAngles = {0}, .Wanders = 2},
+    .CheckBest = 0,
+    .LookAhead = false,
+    .RepliesFor = 0,
+    .ReplyPlan = {.Targets = 0, .HitFractions = {}, .Powers = {}, .RimAngles = {}, .Wanders = 0},
+    .AimError = 0.09,
+    .PowerError = 14,
+    .RimError = 0.3,
+};
+
+// The amateur picks among two targets and a few cuts and powers, checks its
+// four best for a shaking hand, and mostly hits what it aims at.
+const LevelProfile kAmateur{
+    .Plan = {.Targets = 2,
+             .HitFractions = {0, -0.3, 0.3, -0.6, 0.6},
+             .Powers = {30, 50, 70, 90, 100},
+             .RimAngles = {0},
+             .Wanders = 10},
+    .CheckBest = 4,
+    .LookAhead = false,
+    .RepliesFor = 0,
+    .ReplyPlan = {.Targets = 0, .HitFractions = {}, .Powers = {}, .RimAngles = {}, .Wanders = 0},
+    .AimError = 0.035,
+    .PowerError = 8,
+    .RimError = 0.1,
+};
+
+// The master weighs cuts, powers and spin against four targets, checks its
+// twelve best for a shaking hand, then weighs the next opponent's best reply
+// to its six best, and rarely misses.
+const LevelProfile kMaster{
+    .Plan = {.Targets = 4,
+             .HitFractions = {0, -0.2, 0.2, -0.4, 0.4, -0.6, 0.6, -0.8, 0.8},
+             .Powers = {24, 36, 48, 60, 72, 84, 100},
+             .RimAngles = {0, -0.5, 0.5},
+             .Wanders = 40},
+    .CheckBest = 12,
+    .LookAhead = true,
+    .RepliesFor = 6,
+    .ReplyPlan = {.Targets = 2,
+                  .HitFractions = {0, -0.3, 0.3, -0.6, 0.6},
+                  .Powers = {40, 60, 80, 100},
+                  .RimAngles = {0},
+                  .Wanders = 0},
+    .AimError = 0.005,
+    .PowerError = 1.5,
+    .RimError = 0.03,
+};
+
+}  // namespace
+
+const LevelProfile& ProfileFor(PlayerKind level) {
+    switch (level) {
+        case PlayerKind::Amateur:
+            return kAmateur;
+        case PlayerKind::Master:
+            return kMaster;
+        default:
+            return kNovice;
+    }
+}
+
+}  // namespace zel::ai
