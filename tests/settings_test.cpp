@@ -381,6 +381,8 @@ TEST(Settings, DefaultStateSavesEveryKeyInOrder) {
         "BordSimm=1\r\nShowSgin=1\r\nPipa=1\r\n";
     for (int i = 0; i < 8; ++i)
         want += "chk" + std::to_string(i) + "=" + (i < 2 ? "1" : "0") + "\r\n";
+    // Every slot is played by a person unless the setup screen says otherwise.
+    for (int i = 0; i < 8; ++i) want += "Player" + std::to_string(i) + "=0\r\n";
     want += "\r\n";  // the file ends with an empty line
     EXPECT_EQ(TempDir::Read(p.ini), want);
     EXPECT_TRUE(p.d.Messages.empty());

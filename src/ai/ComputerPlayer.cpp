@@ -64,96 +64,110 @@ std::vector<int> BestIndices(const std::vector<double>& scores, int k) {
     return order;
 }
 
-// The level's check of its best strikes: each tried again a little off in
-// aim and in power, and scored by the mean of the five; the strikes not
-// checked drop out of the running. False when stopped.
-bool CheckBest(const MatchState& s, int me, const LevelProfile& prof, const std::vector<Candidate>& cands,
-               std::vector<double>& scores, WorkerPool& pool, const std::atomic<bool>* stop, Decision& d) {
-    const std::vector<int> order = BestIndices(scores, prof.CheckBest);
+// A strike as the hand may play it: the planned one and, when the level
+// checks its best strikes, four more at the corners of its error (aim,
+// power and rim each one and a half error widths off).
+std::vector<Candidate> Lines(const LevelProfile& prof, const Candidate& c) {
+    std::vector<Candidate> out{c};
+    if (prof.CheckBest <= 0) return out;
     const double da = 1.5 * prof.AimError;
+    const double dr = 1.5 * prof.RimError;
     const int dp = std::max(2, static_cast<int>(std::lround(1.5 * prof.PowerError)));
-    std::vector<Candidate> variants;
-    for (const int i : order) {
-        const Candidate& c = cands[static_cast<std::size_t>(i)];
-        variants.push_back(Candidate{c.AimAngle - da, c.RimAngle, c.Power});
-        variants.push_back(Candidate{c.AimAngle + da, c.RimAngle, c.Power});
-        variants.push_back(Candidate{c.AimAngle, c.RimAngle, c.Power - dp});
-        variants.push_back(Candidate{c.AimAngle, c.RimAngle, c.Power + dp});
-    }
-    std::vector<double> variantScores;
-    if (!ScoreAll(s, me, variants, variantScores, pool, stop, d.Simulated)) return false;
-    constexpr std::size_t kVariants = 4;
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        double sum = scores[static_cast<std::size_t>(order[k])];
-        for (std::size_t v = 0; v < kVariants; ++v) sum += variantScores[k * kVariants + v];
-        scores[static_cast<std::size_t>(order[k])] = sum / (kVariants + 1);
-    }
-    // Only the checked strikes stay in the running.
-    std::vector<double> kept(scores.size(), -1e300);
-    for (const int i : order) kept[static_cast<std::size_t>(i)] = scores[static_cast<std::size_t>(i)];
-    scores = std::move(kept);
-    return true;
+    out.push_back(Candidate{c.AimAngle - da, c.RimAngle + dr, c.Power - dp});
+    out.push_back(Candidate{c.AimAngle + da, c.RimAngle - dr, c.Power + dp});
+    out.push_back(Candidate{c.AimAngle - da, c.RimAngle - dr, c.Power + dp});
+    out.push_back(Candidate{c.AimAngle + da, c.RimAngle + dr, c.Power - dp});
+    return out;
 }
 
-// The master's look-ahead: for each of the best strikes, the next opponent's
-// best reply on the table that strike leaves, held against it. Returns the
-// index of the strike to play, or -1 when stopped.
-int ChooseWithReplies(const MatchState& s, int me, const LevelProfile& prof, const std::vector<Candidate>& cands,
-                      const std::vector<double>& scores, WorkerPool& pool, const std::atomic<bool>* stop,
-                      SeededRandom& rng, Decision& d) {
-    const std::vector<int> best = BestIndices(scores, std::max(prof.RepliesFor, 1));
-    std::vector<MatchState> afters(best.size(), s);
-    std::vector<int> responders(best.size(), 0);
-    struct Reply {
-        std::size_t Line;
-        Candidate Strike;
-    };
-    std::vector<Reply> replies;
-    for (std::size_t k = 0; k < best.size(); ++k) {
-        PlayToRest(afters[k], me, ChoiceOf(s, me, cands[static_cast<std::size_t>(best[k])]));
-        ++d.Simulated;
-        if (SideDecided(afters[k], me)) continue;
-        const int responder = NextOpponent(afters[k], me);
-        if (responder == 0) continue;
-        responders[k] = responder;
-        afters[k].CurG = static_cast<std::int16_t>(responder);
-        for (const Candidate& c : PlanCandidates(afters[k], responder, prof.ReplyPlan, rng))
-            replies.push_back(Reply{k, c});
-    }
-    if (Stopped(stop)) return -1;
+// The level's second look at its best strikes: each is played again as the
+// hand may play it (Lines), and with the look-ahead the next opponent's best
+// reply to every table so left is held against it. A strike is then worth
+// the mean over its lines; the strikes not looked at again drop out.
+// Returns the index of the strike to play, or -1 when stopped.
+int ChooseAmongBest(const MatchState& s, int me, const LevelProfile& prof, const std::vector<Candidate>& cands,
+                    const std::vector<double>& scores, WorkerPool& pool, const std::atomic<bool>* stop,
+                    SeededRandom& rng, Decision& d) {
+    const int looked = std::max({prof.CheckBest, prof.LookAhead ? prof.RepliesFor : 0, 1});
+    const std::vector<int> best = BestIndices(scores, looked);
 
-    std::vector<double> replyScores(replies.size(), 0.0);
+    struct Line {
+        std::size_t Of;         // index into best
+        Candidate Strike;
+        MatchState After;       // the table at rest after it
+        double Score = 0;
+        int Responder = 0;      // who replies; 0 for no reply
+        double BestReply = 0;
+    };
+    std::vector<Line> lines;
+    for (std::size_t k = 0; k < best.size(); ++k)
+        for (const Candidate& c : Lines(prof, cands[static_cast<std::size_t>(best[k])]))
+            lines.push_back(Line{k, c, s});
     const int ran = pool.Run(
-        static_cast<int>(replies.size()),
+        static_cast<int>(lines.size()),
         [&](int i) {
-            const Reply& r = replies[static_cast<std::size_t>(i)];
-            const MatchState& table = afters[r.Line];
-            const int responder = responders[r.Line];
-            MatchState copy = table;
-            PlayToRest(copy, responder, ChoiceOf(table, responder, r.Strike));
-            replyScores[static_cast<std::size_t>(i)] = ScorePosition(table, copy, responder);
+            Line& l = lines[static_cast<std::size_t>(i)];
+            // The planned strike was played already; playing it again gives
+            // the same table and keeps every line alike.
+            PlayToRest(l.After, me, ChoiceOf(s, me, l.Strike));
+            l.Score = ScorePosition(s, l.After, me);
         },
         stop);
     d.Simulated += ran;
-    if (ran != static_cast<int>(replies.size()) || Stopped(stop)) return -1;
+    if (ran != static_cast<int>(lines.size()) || Stopped(stop)) return -1;
 
-    std::vector<double> bestReply(best.size(), 0.0);
-    std::vector<bool> any(best.size(), false);
-    for (std::size_t i = 0; i < replies.size(); ++i) {
-        const std::size_t k = replies[i].Line;
-        if (!any[k] || replyScores[i] > bestReply[k]) bestReply[k] = replyScores[i];
-        any[k] = true;
+    if (prof.LookAhead) {
+        struct Reply {
+            std::size_t Line;
+            Candidate Strike;
+        };
+        std::vector<Reply> replies;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            Line& l = lines[i];
+            if (static_cast<int>(l.Of) >= prof.RepliesFor || SideDecided(l.After, me)) continue;
+            l.Responder = NextOpponent(l.After, me);
+            if (l.Responder == 0) continue;
+            l.After.CurG = static_cast<std::int16_t>(l.Responder);
+            for (const Candidate& c : PlanCandidates(l.After, l.Responder, prof.ReplyPlan, rng))
+                replies.push_back(Reply{i, c});
+        }
+        std::vector<double> replyScores(replies.size(), 0.0);
+        const int ranReplies = pool.Run(
+            static_cast<int>(replies.size()),
+            [&](int i) {
+                const Reply& r = replies[static_cast<std::size_t>(i)];
+                const Line& l = lines[r.Line];
+                MatchState copy = l.After;
+                PlayToRest(copy, l.Responder, ChoiceOf(l.After, l.Responder, r.Strike));
+                replyScores[static_cast<std::size_t>(i)] = ScorePosition(l.After, copy, l.Responder);
+            },
+            stop);
+        d.Simulated += ranReplies;
+        if (ranReplies != static_cast<int>(replies.size()) || Stopped(stop)) return -1;
+        std::vector<bool> any(lines.size(), false);
+        for (std::size_t i = 0; i < replies.size(); ++i) {
+            Line& l = lines[replies[i].Line];
+            if (!any[replies[i].Line] || replyScores[i] > l.BestReply) l.BestReply = replyScores[i];
+            any[replies[i].Line] = true;
+        }
+    }
+
+    std::vector<double> sum(best.size(), 0.0);
+    std::vector<int> count(best.size(), 0);
+    for (const Line& l : lines) {
+        sum[l.Of] += l.Score - kScoreWeights.Reply * l.BestReply;
+        ++count[l.Of];
     }
     int chosen = best.front();
-    double chosenScore = -1e300;
+    double chosenValue = -1e300;
     for (std::size_t k = 0; k < best.size(); ++k) {
-        const double total = scores[static_cast<std::size_t>(best[k])] - kScoreWeights.Reply * bestReply[k];
-        if (total > chosenScore) {
-            chosenScore = total;
+        const double value = sum[k] / std::max(count[k], 1);
+        if (value > chosenValue) {
+            chosenValue = value;
             chosen = best[k];
         }
     }
-    d.Score = chosenScore;
+    d.Score = chosenValue;
     return chosen;
 }
 
@@ -177,16 +191,9 @@ Decision DecideStrike(const MatchState& s, PlayerKind level, std::uint64_t seed,
         d.Stopped = true;
         return d;
     }
-    if (prof.CheckBest > 0) {
-        if (!CheckBest(s, me, prof, cands, scores, pool, stop, d)) {
-            d.Stopped = true;
-            return d;
-        }
-    }
-
     int chosen = 0;
-    if (prof.LookAhead) {
-        chosen = ChooseWithReplies(s, me, prof, cands, scores, pool, stop, rng, d);
+    if (prof.CheckBest > 0 || prof.LookAhead) {
+        chosen = ChooseAmongBest(s, me, prof, cands, scores, pool, stop, rng, d);
         if (chosen < 0) {
             d.Stopped = true;
             return d;

@@ -29,21 +29,21 @@ const LevelProfile kAmateur{
     .LookAhead = false,
     .RepliesFor = 0,
     .ReplyPlan = {.Targets = 0, .HitFractions = {}, .Powers = {}, .RimAngles = {}, .Wanders = 0},
-    .AimError = 0.035,
+    .AimError = 0.04,
     .PowerError = 8,
     .RimError = 0.1,
 };
 
 // The master weighs cuts, powers and spin against four targets, checks its
-// twelve best for a shaking hand, then weighs the next opponent's best reply
-// to its six best, and rarely misses.
+// six best for a shaking hand and weighs the next opponent's best reply to
+// every table they may leave, and rarely misses.
 const LevelProfile kMaster{
     .Plan = {.Targets = 4,
              .HitFractions = {0, -0.2, 0.2, -0.4, 0.4, -0.6, 0.6, -0.8, 0.8},
              .Powers = {24, 36, 48, 60, 72, 84, 100},
              .RimAngles = {0, -0.5, 0.5},
              .Wanders = 40},
-    .CheckBest = 12,
+    .CheckBest = 6,
     .LookAhead = true,
     .RepliesFor = 6,
     .ReplyPlan = {.Targets = 2,

@@ -22,13 +22,14 @@ struct CandidatePlan {
 // hands do what it meant.
 struct LevelProfile {
     CandidatePlan Plan;               // the strikes weighed for its own turn
-    // How many of the best strikes are tried again a little off (aim and
-    // power one and a half error widths each way), each then weighed by its
-    // mean: a strike that wins only when struck perfectly is a poor choice
+    // How many of the best strikes are looked at again: played at the
+    // corners of the hand's error too (aim, power and rim one and a half
+    // error widths off), each weighed by the mean of the five tables they
+    // leave. A strike that wins only when struck perfectly is a poor choice
     // for hands that shake. 0 takes the best strike as it is.
     int CheckBest = 0;
     bool LookAhead = false;           // weigh the next opponent's best reply
-    int RepliesFor = 0;               // how many of the best strikes get replies weighed
+    int RepliesFor = 0;               // how many of those get the replies weighed
     CandidatePlan ReplyPlan;          // the replies tried for the opponent
     // The hand's error, standard deviations: aim in radians, power in
     // power units, the touch point on the rim in radians.

@@ -85,7 +85,12 @@ std::string TeamList::Load(const std::string& path, Dialogs& d) {
         Team t;
         t.ComName = f.GetIniValue(section, "ComName");
         if (t.ComName.empty()) break;
-        for (int j = 0; j < 4; ++j) t.R[j] = f.GetIniValue(section, "R" + std::to_string(j + 1));
+        for (int j = 0; j < 4; ++j) {
+            t.R[j] = f.GetIniValue(section, "R" + std::to_string(j + 1));
+            const std::optional<std::int16_t> kind =
+                ParsePrefixInt16(f.GetIniValue(section, "C" + std::to_string(j + 1)));
+            t.Kinds[j] = kind ? PlayerKindFromNumber(*kind) : PlayerKind::Human;
+        }
         teams_[count_++] = std::move(t);
     }
     if (k && *k == players) loadFailed_ = false;
@@ -101,6 +106,9 @@ std::string TeamList::FileText() const {
         Line(out, "[" + std::to_string(n) + "]");
         Line(out, "ComName=" + OneLine(t.ComName));
         for (int j = 0; j < 4; ++j) Line(out, "R" + std::to_string(j + 1) + "=" + OneLine(t.R[j]));
+        for (int j = 0; j < 4; ++j)
+            if (IsComputer(t.Kinds[j]))
+                Line(out, "C" + std::to_string(j + 1) + "=" + std::to_string(PlayerKindNumber(t.Kinds[j])));
     }
     Line(out, "");
     return out;
