@@ -154,6 +154,47 @@ TEST(TeamFile, FailedSaveIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(TempDir::Read(s.file), before);
 }
 
+// Computer players are kept as optional C keys: a team of people is written
+// exactly as before, and a file without them reads as people.
+TEST(TeamFile, ComputerPlayersAreOptionalKeysOlderFilesReadAsPeople) {
+    Screen s;
+    s.Open(kHeader + "K=4\r\n" + TeamSection(1, "A") + "C2=3\r\nC4=9\r\n" + TeamSection(2, "B"));
+    ASSERT_EQ(s.teams.Count(), 2);
+    const Team* a = s.teams.At(1);
+    EXPECT_EQ(a->Kinds[0], PlayerKind::Human);
+    EXPECT_EQ(a->Kinds[1], PlayerKind::Master);
+    EXPECT_EQ(a->Kinds[3], PlayerKind::Human);  // no such level
+    for (PlayerKind k : s.teams.At(2)->Kinds) EXPECT_EQ(k, PlayerKind::Human);
+
+    const std::string text = s.teams.FileText();
+    EXPECT_NE(text.find("R4=A4\r\nC2=3\r\n[2]"), std::string::npos) << text;
+    EXPECT_EQ(text.find("C4="), std::string::npos);
+    EXPECT_NE(text.find(TeamSection(2, "B") + "\r\n"), std::string::npos);  // B as before
+}
+
+TEST(TeamEditor, PlayerKindsAreKeptAndReachTheMatch) {
+    Screen s;
+    s.Open(kHeader + "K=2\r\n" + TeamSection(1, "A") + TeamSection(2, "B"));
+    TeamEditorModel e = TeamEditorModel::ForTeam(s.teams, 2);
+    e.SetKind(1, PlayerKind::Novice);
+    ASSERT_TRUE(e.Done(s.teams, s.d));
+    EXPECT_EQ(TeamEditorModel::ForTeam(s.teams, 2).Kind(1), PlayerKind::Novice);
+    EXPECT_EQ(TeamEditorModel::ForNewTeam(s.teams).Kind(1), PlayerKind::Human);
+
+    MatchState state;
+    ResetMatchDefaults(state);
+    SettingsStore store;
+    ApplyDefaultSettings(store, state);
+    GameStarter starter(state, store, s.d);
+    StartGameHooks hooks;
+    s.model.MoveToPlaying(0, s.d);
+    s.model.MoveToPlaying(0, s.d);
+    ASSERT_EQ(s.model.Start(state, store.Start, starter, hooks, s.file, {}, s.d), StartOutcome::Started);
+    // Seats alternate A, B, A, B: B's second player sits at 4.
+    EXPECT_EQ(state.Players[4], PlayerKind::Novice);
+    for (int i : {1, 2, 3}) EXPECT_EQ(state.Players[i], PlayerKind::Human) << i;
+}
+
 TEST(TeamEditor, ChecksKeepTheEditorOpen) {
     Screen s;
     s.Open(kHeader + "K=4\r\n" + TeamSection(1, "A"));
