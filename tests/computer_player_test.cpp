@@ -324,6 +324,34 @@ TEST(ComputerTurn, TakesBetweenOneAndThreeSecondsAndShowsThePowerRising) {
     }
 }
 
+// Leaving the match while the computer thinks ends the search at once and
+// nothing is struck; a replay never wakes the computer.
+TEST(ComputerTurn, LeavingWhileThinkingStopsTheSearchWithoutAStrike) {
+    std::vector<PlayerKind> kinds(8, PlayerKind::Master);
+    KernelHarness h(8);
+    SetUpMatch(h, kinds);
+    ASSERT_TRUE(h.Init());
+    WorkerPool pool(2);
+    ai::ComputerTurn turn(h.S, h.Kernel, pool, 4);
+    turn.Tick(0);
+    ASSERT_EQ(turn.Now(), ai::ComputerTurn::Phase::Thinking);
+    h.Press(vk::kEscape);
+    h.Press(vk::kY);  // the match is left
+    turn.Tick(16);
+    EXPECT_EQ(turn.Now(), ai::ComputerTurn::Phase::Waiting);
+    EXPECT_EQ(turn.Strikes(), 0);
+    EXPECT_EQ(h.S.Win.Power, 0);
+    EXPECT_FALSE(IsSet(h.S.Win.RunTimerOn));
+
+    KernelHarness replay(2);
+    SetUpMatch(replay, {PlayerKind::Novice, PlayerKind::Novice});
+    replay.S.Win.ReplayMode = kTrue;
+    replay.S.GameRunning = kTrue;
+    ai::ComputerTurn none(replay.S, replay.Kernel, pool, 4);
+    none.Tick(0);
+    EXPECT_EQ(none.Now(), ai::ComputerTurn::Phase::Waiting);
+}
+
 TEST(Duel, ArgumentsAreReadStrictly) {
     DuelOptions o;
     std::string e;

@@ -39,6 +39,9 @@ std::vector<Candidate> PlanCandidates(const MatchState& s, int striker, const Ca
                 for (const double rim : plan.RimAngles)
                     out.push_back(Candidate{centre + f * widest, rim, power});
     }
+    const double toMiddle = std::atan2(s.MaxX / 2.0 - me.Xpos, -(s.MaxY / 2.0 - me.Ypos));
+    for (const double turn : plan.RetreatAngles)
+        for (const int power : plan.RetreatPowers) out.push_back(Candidate{toMiddle + turn, 0, power});
     for (int k = 0; k < plan.Wanders; ++k) {
         Candidate c;
         c.AimAngle = rng.Uniform() * kTwoPi;

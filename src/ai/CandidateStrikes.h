@@ -17,8 +17,8 @@ struct Candidate {
 
 // The strikes `plan` tries for `striker` on `s`: at each of the nearest
 // opponents still on the table (nearest first), every hit fraction, power
-// and rim angle; then the plan's wanders in random directions and powers
-// drawn from `rng`. Always at least one strike, in a fixed order.
+// and rim angle; then the retreats towards the middle of the table; then the
+// plan's wanders in random directions and powers drawn from `rng`. Always at least one strike, in a fixed order.
 std::vector<Candidate> PlanCandidates(const MatchState& s, int striker, const CandidatePlan& plan,
                                       SeededRandom& rng);
 

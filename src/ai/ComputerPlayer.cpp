@@ -1,6 +1,7 @@
 #include "ai/ComputerPlayer.h"
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 #include <numeric>
 #include <vector>
@@ -13,6 +14,12 @@
 namespace zel::ai {
 
 namespace {
+
+// Most strikes a decision looks at again, however much budget is left.
+constexpr int kMostLooks = 30;
+
+// How many of the opponent's best replies make up the threat of a table.
+constexpr std::size_t kThreatReplies = 4;
 
 bool Stopped(const std::atomic<bool>* stop) { return stop != nullptr && stop->load(); }
 
@@ -88,7 +95,24 @@ std::vector<Candidate> Lines(const LevelProfile& prof, const Candidate& c) {
 int ChooseAmongBest(const MatchState& s, int me, const LevelProfile& prof, const std::vector<Candidate>& cands,
                     const std::vector<double>& scores, WorkerPool& pool, const std::atomic<bool>* stop,
                     SeededRandom& rng, Decision& d) {
-    const int looked = std::max({prof.CheckBest, prof.LookAhead ? prof.RepliesFor : 0, 1});
+    int looked = std::max({prof.CheckBest, prof.LookAhead ? prof.RepliesFor : 0, 1});
+    int replyLooks = prof.RepliesFor;
+    if (prof.Budget > 0) {
+        // Every strike looked at again costs its lines and, with the
+        // look-ahead, the replies to each line.
+        const int lineCount = static_cast<int>(Lines(prof, Candidate{}).size());
+        int opponents = 0;
+        for (int i = 1; i <= ParticipantCount(s); ++i)
+            if (IsSet(s.Vembas[static_cast<std::size_t>(i)].Life) && AreOpponents(s, me, i)) ++opponents;
+        const CandidatePlan& r = prof.ReplyPlan;
+        const int perReply = prof.LookAhead
+            ? 1 + std::min(r.Targets, std::max(opponents, 1)) * static_cast<int>(r.HitFractions.size() * r.Powers.size() * r.RimAngles.size())
+            : 1;
+        const int room = (prof.Budget - static_cast<int>(cands.size())) / (lineCount * perReply);
+        const int most = std::min(room, kMostLooks);
+        if (most > looked) looked = most;
+        if (prof.LookAhead && most > replyLooks) replyLooks = most;
+    }
     const std::vector<int> best = BestIndices(scores, looked);
 
     struct Line {
@@ -124,7 +148,7 @@ int ChooseAmongBest(const MatchState& s, int me, const LevelProfile& prof, const
         std::vector<Reply> replies;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             Line& l = lines[i];
-            if (static_cast<int>(l.Of) >= prof.RepliesFor || SideDecided(l.After, me)) continue;
+            if (static_cast<int>(l.Of) >= replyLooks || SideDecided(l.After, me)) continue;
             l.Responder = NextOpponent(l.After, me);
             if (l.Responder == 0) continue;
             l.After.CurG = static_cast<std::int16_t>(l.Responder);
@@ -144,11 +168,17 @@ int ChooseAmongBest(const MatchState& s, int me, const LevelProfile& prof, const
             stop);
         d.Simulated += ranReplies;
         if (ranReplies != static_cast<int>(replies.size()) || Stopped(stop)) return -1;
-        std::vector<bool> any(lines.size(), false);
-        for (std::size_t i = 0; i < replies.size(); ++i) {
-            Line& l = lines[replies[i].Line];
-            if (!any[replies[i].Line] || replyScores[i] > l.BestReply) l.BestReply = replyScores[i];
-            any[replies[i].Line] = true;
+        // The threat a table leaves is the mean of the opponent's few best
+        // replies: a win that only a perfect strike finds threatens less
+        // than one many strikes find.
+        std::vector<std::vector<double>> perLine(lines.size());
+        for (std::size_t i = 0; i < replies.size(); ++i) perLine[replies[i].Line].push_back(replyScores[i]);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            std::vector<double>& r = perLine[i];
+            if (r.empty()) continue;
+            const std::size_t k = std::min<std::size_t>(r.size(), kThreatReplies);
+            std::partial_sort(r.begin(), r.begin() + static_cast<std::ptrdiff_t>(k), r.end(), std::greater<double>());
+            lines[i].BestReply = std::accumulate(r.begin(), r.begin() + static_cast<std::ptrdiff_t>(k), 0.0) / k;
         }
     }
 

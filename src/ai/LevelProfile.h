@@ -16,6 +16,10 @@ struct CandidatePlan {
     // (non-zero spins the piece).
     std::vector<double> RimAngles;
     int Wanders = 0;                  // strikes in random directions, for when no aim is good
+    // Retreats: the striker's own piece sent towards the middle of the
+    // table, straight and turned off by these angles, at these powers.
+    std::vector<double> RetreatAngles;
+    std::vector<int> RetreatPowers;
 };
 
 // How one level of the computer plays: what it looks at and how well its
@@ -31,6 +35,10 @@ struct LevelProfile {
     bool LookAhead = false;           // weigh the next opponent's best reply
     int RepliesFor = 0;               // how many of those get the replies weighed
     CandidatePlan ReplyPlan;          // the replies tried for the opponent
+    // Strikes played to rest a decision may spend: where the first look
+    // leaves room (few pieces, few targets), more of the best strikes get
+    // the second look and their replies. 0 keeps the counts above.
+    int Budget = 0;
     // The hand's error, standard deviations: aim in radians, power in
     // power units, the touch point on the rim in radians.
     double AimError = 0;

@@ -11,6 +11,11 @@ namespace {
 // Nearer an open edge than this, a piece is in danger.
 constexpr double kSafeDistance = 110;
 constexpr double kFar = 1e9;
+// How far a piece flies after a straight full-power hit, roughly; more open
+// table than this behind it is safe.
+constexpr double kFlight = 260;
+// An opponent this far away hits half as surely.
+constexpr double kAimReach = 600;
 
 bool OnTable(const MatchState& s, int i) { return IsSet(s.Vembas[static_cast<std::size_t>(i)].Life); }
 
@@ -48,6 +53,48 @@ double Exposure(const MatchState& s, int piece) {
     return t * t;
 }
 
+namespace {
+
+// Distance from (x, y) along the unit direction (ux, uy) to an open edge of
+// the table; kFar when the line meets a wall or no edge first.
+double OpenRun(const MatchState& s, double x, double y, double ux, double uy) {
+    const bool walls = IsSet(s.Border);
+    const bool alongY = s.BordMode == 1;
+    const bool twin = IsSet(s.BordSimm);
+    double best = kFar;
+    bool open = false;
+    auto edge = [&](double t, bool covered) {
+        if (t > 0 && t < best) {
+            best = t;
+            open = !covered;
+        }
+    };
+    if (ux < 0) edge(-x / ux, walls && !alongY);
+    if (ux > 0) edge((s.MaxX - x) / ux, walls && !alongY && twin);
+    if (uy < 0) edge(-y / uy, walls && alongY);
+    if (uy > 0) edge((s.MaxY - y) / uy, walls && alongY && twin);
+    return open ? best : kFar;
+}
+
+}  // namespace
+
+double ShotDanger(const MatchState& s, int piece) {
+    const VembaRecord& me = s.Vembas[static_cast<std::size_t>(piece)];
+    double danger = 0;
+    for (int o = 1; o <= ParticipantCount(s); ++o) {
+        if (!OnTable(s, o) || !AreOpponents(s, piece, o)) continue;
+        const VembaRecord& v = s.Vembas[static_cast<std::size_t>(o)];
+        const double dx = me.Xpos - v.Xpos, dy = me.Ypos - v.Ypos;
+        const double d = Hypot(dx, dy);
+        if (!(d > 0)) continue;
+        const double run = OpenRun(s, me.Xpos, me.Ypos, dx / d, dy / d);
+        if (run >= kFlight) continue;
+        const double sure = 1 - 0.5 * std::min(d / kAimReach, 1.0);
+        danger = std::max(danger, (1 - run / kFlight) * sure);
+    }
+    return danger;
+}
+
 bool SideDecided(const MatchState& after, int me) {
     const int n = ParticipantCount(after);
     bool opponentLeft = false;
@@ -79,7 +126,7 @@ double ScorePosition(const MatchState& before, const MatchState& after, int me) 
             if (!is)
                 score -= team ? w.OwnFallTeam : w.OwnFallAlone;
             else
-                score -= w.OwnExposure * Exposure(after, i);
+                score -= w.OwnExposure * Exposure(after, i) + w.OwnDanger * ShotDanger(after, i);
         } else if (opponent) {
             if (!is)
                 score += w.KnockOff;
@@ -89,7 +136,7 @@ double ScorePosition(const MatchState& before, const MatchState& after, int me) 
             if (!is)
                 score -= w.PartnerFall;
             else
-                score -= w.PartnerExposure * Exposure(after, i);
+                score -= w.PartnerExposure * Exposure(after, i) + w.PartnerDanger * ShotDanger(after, i);
         }
     }
     if (!opponentLeft && ownLeft) score += w.Win;

@@ -14,7 +14,9 @@ struct ScoreWeights {
     double OwnExposure = 80;     // our piece at an open edge (full weight on the rim)
     double PartnerExposure = 30; // a partner at an open edge
     double OpponentExposure = 12;  // an opponent left at an open edge: easier next time
-    double Reply = 0.6;          // share of the next opponent's best reply held against a strike
+    double OwnDanger = 150;      // an opponent could drive our piece over an open edge
+    double PartnerDanger = 50;   // likewise a partner
+    double Reply = 0.4;          // share of the next opponent's best reply held against a strike
 };
 
 inline constexpr ScoreWeights kScoreWeights{};
@@ -29,6 +31,12 @@ double OpenEdgeDistance(const MatchState& s, double x, double y);
 
 // 0 for a piece well inside, rising to 1 on an open edge.
 double Exposure(const MatchState& s, int piece);
+
+// How easily an opponent's straight shot could drive `piece` off the table:
+// for each opponent on the table, how little open table lies behind the
+// piece on the line from that opponent through it (walls stop the piece),
+// less for a far opponent, who aims less surely. 0 (safe) .. 1.
+double ShotDanger(const MatchState& s, int piece);
 
 // How good the table `after` (at rest after `me`'s strike) is for `me`,
 // compared with `before` (the table as the strike began).
