@@ -4,15 +4,16 @@ namespace zel::ai {
 
 namespace {
 
-// The beginner aims at the nearest piece, dead centre, and its hand shakes:
-// at 300 units its aim wanders by about 20 units, its power by 14.
+// The beginner hits the nearest piece dead centre and hard, picking only
+// between that and two strikes at random, and its hand shakes: at 300 units
+// its aim wanders by about 45 units, its power by 18.
 const LevelProfile kNovice{
-    .Plan = {.Targets = 1, .HitFractions = {0}, .Powers = {60, 100}, .RimAngles = {0}, .Wanders = 2, .RetreatAngles = {}, .RetreatPowers = {}},
+    .Plan = {.Targets = 1, .HitFractions = {0}, .Powers = {100}, .RimAngles = {0}, .Wanders = 2, .RetreatAngles = {}, .RetreatPowers = {}},
     .CheckBest = 0,
     .LookAhead = false,
     .RepliesFor = 0,
     .ReplyPlan = {},
-    .AimError = 0.12,
+    .AimError = 0.15,
     .PowerError = 18,
     .RimError = 0.3,
 };
