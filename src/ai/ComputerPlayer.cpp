@@ -102,13 +102,18 @@ int ChooseAmongBest(const MatchState& s, int me, const LevelProfile& prof, const
         // look-ahead, the replies to each line.
         const int lineCount = static_cast<int>(Lines(prof, Candidate{}).size());
         int opponents = 0;
-        for (int i = 1; i <= ParticipantCount(s); ++i)
-            if (IsSet(s.Vembas[static_cast<std::size_t>(i)].Life) && AreOpponents(s, me, i)) ++opponents;
+        int onTable = 0;
+        for (int i = 1; i <= ParticipantCount(s); ++i) {
+            if (!IsSet(s.Vembas[static_cast<std::size_t>(i)].Life)) continue;
+            ++onTable;
+            if (AreOpponents(s, me, i)) ++opponents;
+        }
+        const int budget = prof.Budget * 2 / std::max(onTable, 2);
         const CandidatePlan& r = prof.ReplyPlan;
         const int perReply = prof.LookAhead
             ? 1 + std::min(r.Targets, std::max(opponents, 1)) * static_cast<int>(r.HitFractions.size() * r.Powers.size() * r.RimAngles.size())
             : 1;
-        const int room = (prof.Budget - static_cast<int>(cands.size())) / (lineCount * perReply);
+        const int room = (budget - static_cast<int>(cands.size())) / (lineCount * perReply);
         const int most = std::min(room, kMostLooks);
         if (most > looked) looked = most;
         if (prof.LookAhead && most > replyLooks) replyLooks = most;

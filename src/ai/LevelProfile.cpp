@@ -45,7 +45,7 @@ const LevelProfile kAmateur{
 // rarely misses.
 const LevelProfile kMaster{
     .Plan = {.Targets = 4,
-             .HitFractions = {0, -0.2, 0.2, -0.4, 0.4, -0.6, 0.6, -0.8, 0.8},
+             .HitFractions = {0, -0.25, 0.25, -0.5, 0.5, -0.75, 0.75},
              .Powers = {24, 36, 48, 60, 72, 84, 100},
              .RimAngles = {0, -0.5, 0.5},
              .Wanders = 40,
@@ -56,7 +56,7 @@ const LevelProfile kMaster{
     .RepliesFor = 4,
     .ReplyPlan = {.Targets = 2,
                   .HitFractions = {0, -0.3, 0.3, -0.6, 0.6},
-                  .Powers = {40, 60, 80, 100},
+                  .Powers = {50, 75, 100},
                   .RimAngles = {0},
                   .Wanders = 0,
                   .RetreatAngles = {},

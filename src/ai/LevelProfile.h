@@ -35,9 +35,11 @@ struct LevelProfile {
     bool LookAhead = false;           // weigh the next opponent's best reply
     int RepliesFor = 0;               // how many of those get the replies weighed
     CandidatePlan ReplyPlan;          // the replies tried for the opponent
-    // Strikes played to rest a decision may spend: where the first look
-    // leaves room (few pieces, few targets), more of the best strikes get
-    // the second look and their replies. 0 keeps the counts above.
+    // Strikes played to rest a decision may spend with two pieces on the
+    // table (a strike among more pieces costs more: with n pieces the
+    // budget is 2/n of this): where the first look leaves room, more of the
+    // best strikes get the second look and their replies. 0 keeps the
+    // counts above.
     int Budget = 0;
     // The hand's error, standard deviations: aim in radians, power in
     // power units, the touch point on the rim in radians.

@@ -98,6 +98,12 @@ std::string TeamList::Load(const std::string& path, Dialogs& d) {
 }
 
 std::string TeamList::FileText() const {
+    // The key lookup goes on past a section that lacks a key, so once any
+    // team has a computer player every team writes all four C keys; a table
+    // of people only is written as it always was.
+    bool computers = false;
+    for (int n = 1; n <= count_; ++n)
+        for (PlayerKind k : teams_[n - 1].Kinds) computers = computers || IsComputer(k);
     std::string out;
     Line(out, texts::kTeamFileComment);
     Line(out, "K=" + std::to_string(playersPerTeam_));
@@ -106,8 +112,8 @@ std::string TeamList::FileText() const {
         Line(out, "[" + std::to_string(n) + "]");
         Line(out, "ComName=" + OneLine(t.ComName));
         for (int j = 0; j < 4; ++j) Line(out, "R" + std::to_string(j + 1) + "=" + OneLine(t.R[j]));
-        for (int j = 0; j < 4; ++j)
-            if (IsComputer(t.Kinds[j]))
+        if (computers)
+            for (int j = 0; j < 4; ++j)
                 Line(out, "C" + std::to_string(j + 1) + "=" + std::to_string(PlayerKindNumber(t.Kinds[j])));
     }
     Line(out, "");

@@ -22,9 +22,10 @@ struct Team {
 // numbered from 1, and the players per team of the scroll bar. The file:
 //   ";KORVALO 2: VANTORIX - Информация о командной игре"
 //   "K=" players per team
-//   per team n: "[n]", "ComName=", "R1=".."R4=", and "C<j>=" with the
-//   computer's level 1..3 for each player the computer plays (a player
-//   without it is a person, so older files and older readers agree)
+//   per team n: "[n]", "ComName=", "R1=".."R4=", and when any team has a
+//   computer player "C1=".."C4=" with 0 for a person or the computer's
+//   level 1..3 (a file without them plays people, so older files and
+//   older readers agree)
 //   one empty line
 // read as UTF-8 or Windows-1251 with the one key lookup, written UTF-8 with
 // CR LF through the atomic writer.
