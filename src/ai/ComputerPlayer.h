@@ -22,10 +22,12 @@ struct Decision {
 // Decides the strike of participant s.CurG at `level`. Every candidate of
 // the level's plan is played to rest on its own copy of `s` with the
 // table's physics (the copies are independent, so the pool runs them side
-// by side) and scored by the rules' rewards; the master then plays the next
-// opponent's replies to its best strikes and holds the best reply against
-// each. The best strike (ties to the earlier candidate) gets the level's
-// human error from a generator seeded by `seed`.
+// by side) and scored by the rules' rewards. The amateur and the master then
+// look again at their best strikes as their hands may strike them (a little
+// off in aim, power and touch point), the master also against the next
+// opponent's best replies on every table so left; a strike is worth the
+// mean of its tries. The best strike (ties to the earlier candidate) gets
+// the level's human error from a generator seeded by `seed`.
 //
 // Deterministic: the same state, level and seed give the same decision,
 // however many threads the pool has. `stop` (may be null) ends the search
