@@ -176,9 +176,9 @@ TEST(ScreensEndToEnd, PersonAgainstTheNoviceComputer) {
     QTest::keyClick(options, Qt::Key_Return);
     ASSERT_TRUE(setup->isVisible());
 
-    // A timid person: nudges that rarely reach anyone, so the computer
-    // gets its turns and ends the match.
-    Striker person(app.State(), 10);
+    // The person nudges first, so the computer gets its turn, then strikes
+    // at full power until the match is over.
+    Striker person(app.State(), 10, 1);
     QTest::mouseClick(ScreensHarness::Control<QPushButton>(setup, "cmdGo"), Qt::LeftButton);
     QWidget* results = screens->Results();
     ASSERT_TRUE(results->isVisible()) << dialogs.LastText();
