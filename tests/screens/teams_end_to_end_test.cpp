@@ -120,7 +120,8 @@ TEST(TeamsEndToEnd, CreateTwoTeamsPlayARematchAndKeepTheScore) {
                           ScreensHarness::Control<QLabel>(results, "lblScore2")->text().toInt();
         EXPECT_EQ(shown, total) << "match " << match;
     }
-    EXPECT_GE(striker.Strikes(), 2);
+    // The computer may end the rematch before the person's turn comes.
+    EXPECT_GE(striker.Strikes(), 1);
     EXPECT_GE(total, 1);  // at least one of the two matches had a winner
 
     QTest::keyClick(results, Qt::Key_Escape);
