@@ -26,11 +26,7 @@ void ComputerTurn::Join() {
     if (search_.joinable()) search_.join();
 }
 
-void ComputerTurn::Drop() {
-    stop_ = true;
-    Join();
-    phase_ = Phase::Waiting;
-}
+void ComputerTurn::Drop() { Stop(); }
 
 void ComputerTurn::Begin(double nowMs) {
     snapshot_ = s_;

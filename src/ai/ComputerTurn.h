@@ -57,6 +57,7 @@ private:
     void StartTurning(double nowMs);
     void Turn(double nowMs);
     void Charge(double nowMs);
+    // The turn is no longer the computer's: the search ends, nothing is struck.
     void Drop();
 
     MatchState& s_;
