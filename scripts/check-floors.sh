@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that each floor of src/ includes only itself and the floors below
-# it (base < core and physics < settings < screen models; the simulator sits
-# on the core). Prints every include that breaks the order; exit status 1
+# it (base < core and physics < ai < settings < screen models; the simulator
+# sits on the core and the computer player). Prints every include that breaks the order; exit status 1
 # when there is one.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/../src" && pwd)
@@ -27,8 +27,9 @@ check() {
 check base base
 check core base core physics
 check physics base core physics
+check ai base core physics ai
 check settings base core physics settings
-check sim base core physics sim
+check sim base core physics ai sim
 
 # The screen models need no Qt and nothing of the windows.
 models=(ApplyDefaultSettings GameStarter LoadSettings OptionsScreenModel PieceEditorModel
@@ -50,7 +51,7 @@ done
 
 # No Qt, OpenGL or audio below the screens.
 bad=$(grep -rnE '#include <(Q|GL/|AL/|sndfile|assimp)' "$src/base" "$src/core" "$src/physics" \
-      "$src/settings" "$src/sim" || true)
+      "$src/ai" "$src/settings" "$src/sim" || true)
 if [ -n "$bad" ]; then
   echo "Qt, OpenGL or audio below the screens:"
   echo "$bad" | sed "s|$src/||"

@@ -390,6 +390,49 @@ TEST(Settings, MarkThatIsNoBoxStateLeavesTheMark) {
     }
 }
 
+// Who plays a slot lives in zel.ini's Player keys; files written before
+// the computer player have none and play every slot as people.
+TEST(Settings, SlotPlayersRoundTripAndOlderFilesPlayAllPeople) {
+    Program p;
+    p.store.Start.SetPlayer(0, PlayerKind::Master);
+    p.store.Start.SetPlayer(3, PlayerKind::Novice);
+    ASSERT_TRUE(SaveSettings(p.ini, p.store, p.s, p.d));
+
+    Program back;
+    back.store.Start.SetPlayer(5, PlayerKind::Amateur);  // not in the file: becomes a person
+    back.dir.Write("zel.ini", TempDir::Read(p.ini));
+    back.Start();
+    EXPECT_EQ(back.store.Start.Player(0), PlayerKind::Master);
+    EXPECT_EQ(back.store.Start.Player(3), PlayerKind::Novice);
+    EXPECT_EQ(back.store.Start.Player(1), PlayerKind::Human);
+
+    Program older;
+    for (int i = 0; i < 8; ++i) older.store.Start.SetPlayer(i, PlayerKind::Master);
+    older.Load("[zelset]\r\nR0=Аня\r\nchk0=1\r\nchk1=1\r\n");
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(older.store.Start.Player(i), PlayerKind::Human) << i;
+    EXPECT_TRUE(older.d.Messages.empty());
+
+    // A value no level has is a person, and it stops nothing else.
+    Program odd;
+    odd.Load("[zelset]\r\nPlayer0=7\r\nPlayer1=x\r\nPlayer2=-1\r\nPlayer3=2\r\nR3=Боря\r\n");
+    EXPECT_EQ(odd.store.Start.Player(0), PlayerKind::Human);
+    EXPECT_EQ(odd.store.Start.Player(1), PlayerKind::Human);
+    EXPECT_EQ(odd.store.Start.Player(2), PlayerKind::Human);
+    EXPECT_EQ(odd.store.Start.Player(3), PlayerKind::Amateur);
+    EXPECT_EQ(odd.store.Start.Name(3), "Боря");
+    EXPECT_TRUE(odd.d.Messages.empty());
+}
+
+// A replay's set-up is read with the same loader; it says nothing about who
+// plays, so the setup screen keeps its players.
+TEST(Settings, ReplaySetupLeavesTheSlotPlayers) {
+    Program p;
+    p.store.Start.SetPlayer(1, PlayerKind::Amateur);
+    p.dir.Write("match.sav", "[general]\r\nNum=2\r\nPlayer1=0\r\n");
+    LoadSettings(p.dir.File("match.sav"), p.ini, p.store, p.s, p.d);
+    EXPECT_EQ(p.store.Start.Player(1), PlayerKind::Amateur);
+}
+
 TEST(Settings, BusyPointerIsBalancedOnEveryPath) {
     Program ok;
     ok.Load("[zelset]\r\nchk0=1\r\n");
@@ -456,6 +499,8 @@ TEST(Settings, DefaultStateSavesEveryKeyInOrder) {
         "BordSimm=1\r\nShowSgin=1\r\nPipa=1\r\n";
     for (int i = 0; i < 8; ++i)
         want += "chk" + std::to_string(i) + "=" + (i < 2 ? "1" : "0") + "\r\n";
+    // Every slot is played by a person unless the setup screen says otherwise.
+    for (int i = 0; i < 8; ++i) want += "Player" + std::to_string(i) + "=0\r\n";
     want += "\r\n";  // the file ends with an empty line
     EXPECT_EQ(TempDir::Read(p.ini), want);
     EXPECT_TRUE(p.d.Messages.empty());

@@ -154,6 +154,60 @@ TEST(TeamFile, FailedSaveIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(TempDir::Read(s.file), before);
 }
 
+// Computer players are kept as optional C keys: a table of people is
+// written exactly as before, a file without them reads as people, and once
+// one team has a computer player every team writes its own four keys (the
+// lookup would otherwise find the next team's).
+TEST(TeamFile, ComputerPlayersAreOptionalKeysOlderFilesReadAsPeople) {
+    Screen s;
+    s.Open(kHeader + "K=4\r\n" + TeamSection(1, "A") + TeamSection(2, "B"));
+    for (int n : {1, 2})
+        for (PlayerKind k : s.teams.At(n)->Kinds) EXPECT_EQ(k, PlayerKind::Human);
+    EXPECT_EQ(s.teams.FileText(), kHeader + "K=4\r\n" + TeamSection(1, "A") + TeamSection(2, "B") + "\r\n");
+
+    s.teams.At(2)->Kinds[1] = PlayerKind::Master;
+    s.teams.At(2)->Kinds[3] = PlayerKind::Novice;
+    const std::string text = s.teams.FileText();
+    EXPECT_NE(text.find("R4=A4\r\nC1=0\r\nC2=0\r\nC3=0\r\nC4=0\r\n[2]"), std::string::npos) << text;
+    EXPECT_NE(text.find("R4=B4\r\nC1=0\r\nC2=3\r\nC3=0\r\nC4=1\r\n"), std::string::npos) << text;
+
+    Screen back;
+    back.Open(text);
+    EXPECT_EQ(back.teams.At(1)->Kinds[1], PlayerKind::Human);
+    EXPECT_EQ(back.teams.At(2)->Kinds[1], PlayerKind::Master);
+    EXPECT_EQ(back.teams.At(2)->Kinds[3], PlayerKind::Novice);
+
+    Screen odd;  // a level no one has is a person
+    odd.Open(kHeader + "K=4\r\n" + TeamSection(1, "A") + "C1=9\r\nC2=x\r\nC3=2\r\nC4=-1\r\n");
+    EXPECT_EQ(odd.teams.At(1)->Kinds[0], PlayerKind::Human);
+    EXPECT_EQ(odd.teams.At(1)->Kinds[1], PlayerKind::Human);
+    EXPECT_EQ(odd.teams.At(1)->Kinds[2], PlayerKind::Amateur);
+    EXPECT_EQ(odd.teams.At(1)->Kinds[3], PlayerKind::Human);
+}
+
+TEST(TeamEditor, PlayerKindsAreKeptAndReachTheMatch) {
+    Screen s;
+    s.Open(kHeader + "K=2\r\n" + TeamSection(1, "A") + TeamSection(2, "B"));
+    TeamEditorModel e = TeamEditorModel::ForTeam(s.teams, 2);
+    e.SetKind(1, PlayerKind::Novice);
+    ASSERT_TRUE(e.Done(s.teams, s.d));
+    EXPECT_EQ(TeamEditorModel::ForTeam(s.teams, 2).Kind(1), PlayerKind::Novice);
+    EXPECT_EQ(TeamEditorModel::ForNewTeam(s.teams).Kind(1), PlayerKind::Human);
+
+    MatchState state;
+    ResetMatchDefaults(state);
+    SettingsStore store;
+    ApplyDefaultSettings(store, state);
+    GameStarter starter(state, store, s.d);
+    StartGameHooks hooks;
+    s.model.MoveToPlaying(0, s.d);
+    s.model.MoveToPlaying(0, s.d);
+    ASSERT_EQ(s.model.Start(state, store.Start, starter, hooks, s.file, {}, s.d), StartOutcome::Started);
+    // Seats alternate A, B, A, B: B's second player sits at 4.
+    EXPECT_EQ(state.Players[4], PlayerKind::Novice);
+    for (int i : {1, 2, 3}) EXPECT_EQ(state.Players[i], PlayerKind::Human) << i;
+}
+
 TEST(TeamEditor, ChecksKeepTheEditorOpen) {
     Screen s;
     s.Open(kHeader + "K=4\r\n" + TeamSection(1, "A"));

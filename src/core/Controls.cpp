@@ -27,6 +27,12 @@ constexpr std::int16_t kMaxPower = 100;
 }  // namespace
 
 void MatchKernel::KeyDown(int key) {
+    // A replay plays its recorded strikes and the computer its own: only
+    // the view is the person's then.
+    HandleKeyDown(key, !IsSet(s_.Win.ReplayMode) && !ComputerPlays());
+}
+
+void MatchKernel::HandleKeyDown(int key, bool strikeKeys) {
     MatchWindowFields& w = s_.Win;
     if (IsSet(w.ExitAsked)) {
         if (key == vk::kEscape || key == vk::kN) {
@@ -49,8 +55,6 @@ void MatchKernel::KeyDown(int key) {
     // The camera's offset from the point it looks at, in whole scene units.
     const double dx = RoundHalfEven(s_.CamX - s_.TargX);
     const double dz = RoundHalfEven(s_.CamZ - s_.TargZ);
-    // A replay plays its recorded strikes; only the view is the viewer's.
-    const bool strikeKeys = !IsSet(w.ReplayMode);
     const double twoPi = 2 * s_.Pi;
 
     auto orbit = [&](double a) {
@@ -139,7 +143,7 @@ void MatchKernel::KeyDown(int key) {
 
 void MatchKernel::KeyUp(int key) {
     if (key != vk::kSpace || s_.Win.CtrlState != kCtrlCharging) return;
-    if (IsSet(s_.Win.ReplayMode)) return;
+    if (IsSet(s_.Win.ReplayMode) || ComputerPlays()) return;
     ReleaseStrike();
 }
 

@@ -49,10 +49,26 @@ public:
     void GameKernel();
     bool IsTurnOver();
 
+    // The keyboard. In a computer player's turn the strike keys (space, the
+    // arrows, F2) are refused; the camera keys, F3 and Esc act as always.
     void KeyDown(int vk);
     void KeyUp(int vk);
     void ShowTarg();
     void UpdateControl();
+
+    // --- the computer player's hands (ComputerHands.cpp) -------------------
+    // True while a computer player is to strike: a live match (not a
+    // replay) runs, the participant to play is the computer's, and the
+    // strike has not been released. Nothing below acts otherwise.
+    bool ComputerToStrike() const;
+    // The camera moved as the keypad moves it, to (camX, camZ), and the aim
+    // turned to aimAngle as the arrows turn it; only while aiming.
+    bool ComputerAim(double camX, double camZ, double aimAngle);
+    // One press of the space bar (the power rises by 2 up to 100).
+    bool ComputerCharge();
+    // The camera put back at (camX, camZ), where the computer aimed from,
+    // then the space bar released: the strike goes out as a person's does.
+    bool ComputerRelease(double camX, double camZ);
 
     // Close sequence: stop, shut the scene, finish or drop the replay file,
     // open the next window. Runs once per Init; later calls do nothing.
@@ -81,6 +97,10 @@ private:
     // Picks CurG from CurNG onwards; false when no slot names a living participant.
     bool FindNextStriker();
     void ReleaseStrike();
+    // Key-down with the strike keys allowed or not.
+    void HandleKeyDown(int vk, bool strikeKeys);
+    // True when the participant to play is the computer's.
+    bool ComputerPlays() const;
     void PlayStrikeSound();
     void RecordStrike(const Segment& afterStrike);
     // Replay turn start: reads and plays one step record.

@@ -75,6 +75,7 @@ SetupResult StartMatchState(MatchState& s, const MatchSetup& setup) {
         v.RM = p.Mass;
         v.TeamSide = IsSet(s.TeamGame) && p.TeamSide != 0 ? 1 : 0;
         v.SginCount = 0;
+        s.Players[i] = p.Player;
     }
     for (int k = 1; k <= kMaxParticipants; ++k) {
         if (k <= s.Num)

@@ -14,6 +14,7 @@ struct ParticipantSetup {
     std::int16_t Mass = 1;        // 1..1000; only contact pushes divide by it
     Flag Gray = kFalse;           // drawn with the grey mesh
     std::int16_t TeamSide = 0;    // 0 or 1 in a team match, 0 otherwise
+    PlayerKind Player = PlayerKind::Human;  // a person or the computer at a level
 };
 
 // Everything a new match is started from. Defaults are the new-match values.

@@ -17,6 +17,7 @@ void ResetMatchDefaults(MatchState& s) {
     s.SginFlushed = kTrue;
     s.Num = 2;
     s.Ftr = 0.02;
+    s.Players.fill(PlayerKind::Human);
     ResetLayout(s);
 }
 

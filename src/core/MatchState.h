@@ -6,6 +6,7 @@
 #include "core/Flag.h"
 #include "core/LeavePoint.h"
 #include "core/MatchWindowFields.h"
+#include "core/PlayerKind.h"
 #include "core/VembaRecord.h"
 #include "physics/Geometry.h"
 #include "physics/Shapes.h"
@@ -38,6 +39,9 @@ struct MatchState {
     std::int16_t TurnSginCount = 0;
     Flag SginFlushed = kTrue;       // 0 while TurnSgin waits for the turn-end account
     std::int16_t Winner = 0;        // survivor, winning team, or -1 for nobody
+    // [1..8] who plays each participant; ResetMatchDefaults makes them all
+    // people, so replays and continued games never hand a turn to the computer.
+    std::array<PlayerKind, kMaxParticipants + 1> Players{};
 
     // --- table and rule switches ------------------------------------------
     std::int16_t MaxX = 600;        // table width, table units

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QString>
 
+#include "ai/ComputerTurn.h"
+#include "ai/WorkerPool.h"
 #include "core/MatchState.h"
 #include "base/ErrorLog.h"
 #include "match/DisplayScreen.h"
@@ -73,6 +75,7 @@ MatchWindow::MatchWindow(MatchState& s, Dialogs& dialogs, const ErrorLog& log, s
 }
 
 MatchWindow::~MatchWindow() {
+    StopComputer();
     StopTimers();
     view_.OnKeyPress = nullptr;
     view_.OnKeyRelease = nullptr;
@@ -95,7 +98,9 @@ bool MatchWindow::Run() {
     live_ = true;
     if (closeRequested_) s_.GameRunning = kFalse;
     SyncTimers();
+    StartComputer();
     DisplayLoop();
+    StopComputer();
     live_ = false;
     StopTimers();
     kernel_.Close();
@@ -110,6 +115,7 @@ void MatchWindow::DisplayLoop() {
         const auto passStart = std::chrono::steady_clock::now();
         // Keys and timers run here, between two frames.
         QCoreApplication::processEvents(QEventLoop::AllEvents);
+        StepComputer();
         SyncTimers();
         // The pass that saw the match end still shows its last status.
         DrawFrame();

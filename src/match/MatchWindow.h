@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -19,6 +20,10 @@ class QKeyEvent;
 
 namespace zel {
 class ErrorLog;
+namespace ai {
+class ComputerTurn;
+class WorkerPool;
+}  // namespace ai
 namespace sound {
 class DirectSoundModule;
 }
@@ -108,6 +113,8 @@ public:
     // The overlay lines of the last frame, as they were painted.
     const std::vector<OverlayText>& LastOverlay() const { return lastOverlay_; }
     bool RunTimerActive() const { return runTimer_.isActive(); }
+    // The computer players' turns; null when people play every participant.
+    ai::ComputerTurn* Computer() { return computer_.get(); }
     bool PauseActive() const { return pause_.isActive(); }
 
 private:
@@ -126,6 +133,11 @@ private:
     void DrawFrame();
     void WaitForNextPass(std::chrono::steady_clock::time_point passStart);
     void Report(const render::RenderFailure& failure);
+    // The computer players (MatchComputer.cpp): started when the match has
+    // any, stepped every pass of the display loop, stopped when it ends.
+    void StartComputer();
+    void StepComputer();
+    void StopComputer();
 
     MatchState& s_;                        // the match in play
     Dialogs& dialogs_;                     // message boxes and the busy pointer
@@ -145,6 +157,8 @@ private:
     std::string lastFailure_;              // the last 3D failure written to the log
     bool live_ = false;                    // between Init and the end of the display loop
     bool closeRequested_ = false;          // the user closed the window; the match ends
+    std::unique_ptr<ai::WorkerPool> pool_;      // the computer's search threads
+    std::unique_ptr<ai::ComputerTurn> computer_;  // the computer players' turns
 };
 
 }  // namespace zel::match

@@ -30,7 +30,10 @@ void ApplyDefaultSettings(SettingsStore& store, MatchState& s) {
     display.RenderNum = t.RenderNum;
 
     StartScreenModel& start = store.Start;
-    for (int i = 0; i < StartScreenModel::kSlots; ++i) start.SetName(i, std::to_string(i + 1));
+    for (int i = 0; i < StartScreenModel::kSlots; ++i) {
+        start.SetName(i, std::to_string(i + 1));
+        start.SetPlayer(i, PlayerKind::Human);
+    }
     for (int i = 0; i < StartScreenModel::kSlots; ++i) start.SelectModel(i, t.Model, s, silent);
     s.Num = t.Num;
     // Only the first marks are set; the others keep what the person chose.

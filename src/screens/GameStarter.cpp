@@ -97,6 +97,7 @@ StartOutcome GameStarter::Run(const StartGameHooks& hooks) {
     NoteSlotMasses();
     // What the teams screen put in the records, before the defaults clear it.
     const std::array<VembaRecord, kRecordCount + 1> before = s_.Vembas;
+    const std::array<PlayerKind, kMaxParticipants + 1> beforePlayers = s_.Players;
 
     ResetMatchDefaults(s_);
     if (!TableSizeUsable(s_)) {
@@ -138,6 +139,7 @@ StartOutcome GameStarter::Run(const StartGameHooks& hooks) {
             }
             p.Model = PlayableModel(start.Model(j));
             p.Mass = UsableMass(slotMass_[static_cast<std::size_t>(j + 1)]);
+            p.Player = start.Player(j);
             setup.Participants.push_back(p);
             ++j;
         }
@@ -152,6 +154,7 @@ StartOutcome GameStarter::Run(const StartGameHooks& hooks) {
             p.Mass = kMatchKeyDefaults.DefaultMass;
             p.Gray = v.RGray;
             p.TeamSide = v.TeamSide;
+            p.Player = beforePlayers[static_cast<std::size_t>(i)];
             setup.Participants.push_back(p);
         }
     }

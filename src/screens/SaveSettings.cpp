@@ -18,6 +18,7 @@ SettingsValues CollectSettings(const SettingsStore& store, const MatchState& s) 
         slot.Model = store.Start.Model(i);
         slot.Mass = s.Vembas[i + 1].RM;
         slot.Mark = store.Start.Mark(i);
+        slot.Player = store.Start.Player(i);
     }
     const OptionsScreenModel& options = store.Options;
     v.MaxXText = options.SizeGText();

@@ -23,6 +23,7 @@ inline constexpr const char* kStartPrompt = "Отметьте играющих �
 inline constexpr const char* kColumnPlays = "Играет:";
 inline constexpr const char* kColumnName = "Имя Вембы:";
 inline constexpr const char* kColumnModel = "Модель Вембы:";
+inline constexpr const char* kColumnPlayer = "Кто играет:";
 inline constexpr const char* kMyVemba = "Дополнительно...";
 inline constexpr const char* kGo = "ВЕМБА!!!";
 inline constexpr const char* kGoTip = "НЕ ЖДЕТ!!!";

@@ -56,6 +56,14 @@ bool StartScreenModel::SetMark(int slot, int state) {
     return true;
 }
 
+PlayerKind StartScreenModel::Player(int slot) const {
+    return ValidSlot(slot) ? slots_[slot].Player : PlayerKind::Human;
+}
+
+void StartScreenModel::SetPlayer(int slot, PlayerKind kind) {
+    if (ValidSlot(slot)) slots_[slot].Player = kind;
+}
+
 int StartScreenModel::CheckedCount() const {
     int n = 0;
     for (const Slot& slot : slots_)

@@ -5,6 +5,7 @@
 
 #include "base/Dialogs.h"
 #include "core/MatchState.h"
+#include "core/PlayerKind.h"
 
 namespace zel {
 
@@ -54,6 +55,12 @@ public:
     // or a slot that does not exist changes nothing and gives false.
     bool SetMark(int slot, int state);
 
+    // Who plays the slot: "Человек" or the computer at a level (a person
+    // for a slot that does not exist). Setting a slot that does not exist
+    // changes nothing.
+    PlayerKind Player(int slot) const;
+    void SetPlayer(int slot, PlayerKind kind);
+
     // Participants of the next match started from this screen or the teams
     // screen; the teams screen sets it directly.
     std::int16_t GamersKolvo() const { return gamersKolvo_; }
@@ -75,6 +82,7 @@ private:
         std::string Name;        // the name box's text
         std::int16_t Model = 0;  // selected model list entry, -1 for none
         std::int16_t Mark = 0;   // participation mark 0, 1 or 2
+        PlayerKind Player = PlayerKind::Human;  // who plays the slot
     };
 
     void CountMarks();

@@ -57,9 +57,12 @@ StartWindow::StartWindow(GameScreens& screens)
     names->setObjectName("Label4");
     auto* models = new QLabel(Q(texts::kColumnModel), this);
     models->setObjectName("Label5");
+    auto* players = new QLabel(Q(texts::kColumnPlayer), this);
+    players->setObjectName("lblPlayer");
     grid->addWidget(plays, 0, 0);
     grid->addWidget(names, 0, 1);
-    grid->addWidget(models, 0, 2);
+    grid->addWidget(players, 0, 2);
+    grid->addWidget(models, 0, 3);
     for (int i = 0; i < StartScreenModel::kSlots; ++i) {
         Row& row = rows_[static_cast<std::size_t>(i)];
         row.mark = new QCheckBox(this);
@@ -68,6 +71,10 @@ StartWindow::StartWindow(GameScreens& screens)
         row.name = new QLineEdit(this);
         row.name->setObjectName(Indexed("txtG", i));
         row.name->setAccessibleName(Q(texts::kColumnName) + " " + QString::number(i + 1));
+        row.player = new QComboBox(this);
+        row.player->setObjectName(Indexed("cmbPlayer", i));
+        row.player->setAccessibleName(Q(texts::kColumnPlayer) + " " + QString::number(i + 1));
+        for (int k = 0; k < kPlayerKindCount; ++k) row.player->addItem(Q(kPlayerKindNames[k]));
         row.model = new QComboBox(this);
         row.model->setObjectName(Indexed("cmb", i));
         row.model->setAccessibleName(Q(texts::kColumnModel) + " " + QString::number(i + 1));
@@ -78,17 +85,21 @@ StartWindow::StartWindow(GameScreens& screens)
         row.editor->setAutoDefault(false);
         grid->addWidget(row.mark, i + 1, 0, Qt::AlignCenter);
         grid->addWidget(row.name, i + 1, 1);
-        grid->addWidget(row.model, i + 1, 2);
-        grid->addWidget(row.editor, i + 1, 3);
+        grid->addWidget(row.player, i + 1, 2);
+        grid->addWidget(row.model, i + 1, 3);
+        grid->addWidget(row.editor, i + 1, 4);
 
         connect(row.mark, &QCheckBox::clicked, this, [this, i] { MarkClicked(i); });
         connect(row.name, &QLineEdit::textEdited, this,
                 [this, i](const QString& t) { model_.SetName(i, t.toStdString()); });
+        connect(row.player, &QComboBox::activated, this,
+                [this, i](int index) { model_.SetPlayer(i, PlayerKindFromNumber(index)); });
         connect(row.model, &QComboBox::activated, this, [this, i](int index) { ModelChosen(i, index); });
         connect(row.editor, &QPushButton::clicked, this, [this, i] { EditPiece(i); });
     }
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(3, 1);
 
     count_ = new QLabel(Q(zel::texts::kGamersKolvoCaption), this);
     count_->setObjectName("lblGamersKolvo");
@@ -140,6 +151,7 @@ StartWindow::StartWindow(GameScreens& screens)
     for (Row& row : rows_) {
         chain(row.mark);
         chain(row.name);
+        chain(row.player);
         chain(row.model);
         chain(row.editor);
     }
@@ -164,6 +176,7 @@ void StartWindow::Refresh() {
         row.mark->setCheckState(CheckStateOf(mark));
         const QString name = QString::fromStdString(model_.Name(i));
         if (row.name->text() != name) row.name->setText(name);
+        row.player->setCurrentIndex(PlayerKindNumber(model_.Player(i)));
         row.model->setCurrentIndex(model_.Model(i));
     }
     count_->setText(QString::fromStdString(model_.GamersKolvoText()));

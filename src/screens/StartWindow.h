@@ -56,6 +56,7 @@ private:
     struct Row {
         QCheckBox* mark = nullptr;      // chk(i)
         QLineEdit* name = nullptr;      // txtG(i)
+        QComboBox* player = nullptr;    // cmbPlayer(i): a person or the computer's level
         QComboBox* model = nullptr;     // cmb(i)
         QPushButton* editor = nullptr;  // cmdMyVemba(i)
     };

@@ -1,5 +1,6 @@
 #include "screens/TeamEditorDialog.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -47,9 +48,15 @@ TeamEditorDialog::TeamEditorDialog(TeamEditorModel model, TeamList& teams, Dialo
         players_[i]->setObjectName("txt" + QString::number(i));
         pick_[i] = new QPushButton(Q("Выбрать..."), frame);
         pick_[i]->setObjectName("cmdName" + QString::number(i));
+        kinds_[i] = new QComboBox(frame);
+        kinds_[i]->setObjectName("cmbKind" + QString::number(i));
+        kinds_[i]->setAccessibleName(Q("Кто играет: игрок ") + QString::number(i + 1));
+        for (int k = 0; k < kPlayerKindCount; ++k) kinds_[i]->addItem(Q(kPlayerKindNames[k]));
+        kinds_[i]->setCurrentIndex(PlayerKindNumber(model_.Kind(i)));
         grid->addWidget(label, i, 0);
         grid->addWidget(players_[i], i, 1);
         grid->addWidget(pick_[i], i, 2);
+        grid->addWidget(kinds_[i], i, 3);
         connect(pick_[i], &QPushButton::clicked, this, [this, i] { PickName(i); });
     }
 
@@ -78,7 +85,10 @@ TeamEditorDialog::TeamEditorDialog(TeamEditorModel model, TeamList& teams, Dialo
 
 void TeamEditorDialog::TakeBoxes() {
     model_.SetTeamName(name_->text().toStdString());
-    for (int i = 0; i < 4; ++i) model_.SetPlayer(i, players_[i]->text().toStdString());
+    for (int i = 0; i < 4; ++i) {
+        model_.SetPlayer(i, players_[i]->text().toStdString());
+        model_.SetKind(i, PlayerKindFromNumber(kinds_[i]->currentIndex()));
+    }
 }
 
 void TeamEditorDialog::Done() {

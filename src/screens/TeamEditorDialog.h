@@ -8,13 +8,15 @@
 #include "screens/NameCollection.h"
 #include "screens/TeamEditorModel.h"
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
 namespace zel::screens {
 
 // The team editor frmNewCom, modal, over a TeamEditorModel: the team name
-// box, the four player boxes with their "Выбрать..." buttons, the confirm
+// box, the four player boxes with their "Выбрать..." buttons and who plays
+// each (a person or the computer at a level), the confirm
 // button (Создать / Готово) and "< Назад". The name collection is read when
 // the editor opens; without it the four pick buttons are disabled.
 class TeamEditorDialog : public QDialog {
@@ -39,6 +41,7 @@ private:
     QLineEdit* name_ = nullptr;             // txtComName
     std::array<QLineEdit*, 4> players_{};   // txt(0)..txt(3)
     std::array<QPushButton*, 4> pick_{};    // cmdName(0)..cmdName(3)
+    std::array<QComboBox*, 4> kinds_{};     // cmbKind(0)..cmbKind(3)
 };
 
 }  // namespace zel::screens

@@ -30,6 +30,7 @@ TeamEditorModel TeamEditorModel::ForTeam(const TeamList& teams, int n) {
     if (const Team* t = teams.At(n)) {
         m.name_ = t->ComName;
         m.players_ = t->R;
+        m.kinds_ = t->Kinds;
     }
     return m;
 }
@@ -51,6 +52,7 @@ bool TeamEditorModel::Done(TeamList& teams, Dialogs& d) const {
     Team t;
     t.ComName = Trimmed(name_);
     t.R = players_;
+    t.Kinds = kinds_;
     if (mode_ == Mode::Create) return teams.Add(std::move(t));
     Team* old = teams.At(team_);
     if (!old) return false;

@@ -29,6 +29,11 @@ public:
     void SetPlayer(int i, std::string v) {
         if (i >= 0 && i < 4) players_[static_cast<std::size_t>(i)] = std::move(v);
     }
+    // Who plays player i: a person (new teams) or the computer at a level.
+    PlayerKind Kind(int i) const { return kinds_[static_cast<std::size_t>(i & 3)]; }
+    void SetKind(int i, PlayerKind k) {
+        if (i >= 0 && i < 4) kinds_[static_cast<std::size_t>(i)] = k;
+    }
 
     // cmdDone: an empty name warns "Надо ввести имя команды!"; in create mode
     // a name (as typed) that a team has already gives "Команда с указанным
@@ -46,6 +51,7 @@ private:
     std::string doneCaption_;             // cmdDone's caption
     std::string name_;                    // txtComName
     std::array<std::string, 4> players_;  // txt(0)..txt(3)
+    std::array<PlayerKind, 4> kinds_{};   // cmbKind(0)..cmbKind(3)
 };
 
 }  // namespace zel::screens

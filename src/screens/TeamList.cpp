@@ -85,7 +85,12 @@ std::string TeamList::Load(const std::string& path, Dialogs& d) {
         Team t;
         t.ComName = f.GetIniValue(section, "ComName");
         if (t.ComName.empty()) break;
-        for (int j = 0; j < 4; ++j) t.R[j] = f.GetIniValue(section, "R" + std::to_string(j + 1));
+        for (int j = 0; j < 4; ++j) {
+            t.R[j] = f.GetIniValue(section, "R" + std::to_string(j + 1));
+            const std::optional<std::int16_t> kind =
+                ParsePrefixInt16(f.GetIniValue(section, "C" + std::to_string(j + 1)));
+            t.Kinds[j] = kind ? PlayerKindFromNumber(*kind) : PlayerKind::Human;
+        }
         teams_[count_++] = std::move(t);
     }
     if (k && *k == players) loadFailed_ = false;
@@ -93,6 +98,12 @@ std::string TeamList::Load(const std::string& path, Dialogs& d) {
 }
 
 std::string TeamList::FileText() const {
+    // The key lookup goes on past a section that lacks a key, so once any
+    // team has a computer player every team writes all four C keys; a table
+    // of people only is written as it always was.
+    bool computers = false;
+    for (int n = 1; n <= count_; ++n)
+        for (PlayerKind k : teams_[n - 1].Kinds) computers = computers || IsComputer(k);
     std::string out;
     Line(out, texts::kTeamFileComment);
     Line(out, "K=" + std::to_string(playersPerTeam_));
@@ -101,6 +112,9 @@ std::string TeamList::FileText() const {
         Line(out, "[" + std::to_string(n) + "]");
         Line(out, "ComName=" + OneLine(t.ComName));
         for (int j = 0; j < 4; ++j) Line(out, "R" + std::to_string(j + 1) + "=" + OneLine(t.R[j]));
+        if (computers)
+            for (int j = 0; j < 4; ++j)
+                Line(out, "C" + std::to_string(j + 1) + "=" + std::to_string(PlayerKindNumber(t.Kinds[j])));
     }
     Line(out, "");
     return out;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/Dialogs.h"
+#include "core/PlayerKind.h"
 #include "screens/TeamTable.h"
 
 namespace zel::screens {
@@ -13,6 +14,7 @@ struct Team {
     std::string ComName;                // the team's name, never empty
     std::int16_t Players = 0;           // players it fields in the current match, 1..4
     std::array<std::string, 4> R;       // its four players' names (R1..R4)
+    std::array<PlayerKind, 4> Kinds{};  // who plays each of them (C1..C4), people by default
     std::int16_t Score = 0;             // running score in the current series of matches
 };
 
@@ -20,7 +22,10 @@ struct Team {
 // numbered from 1, and the players per team of the scroll bar. The file:
 //   ";KORVALO 2: VANTORIX - Информация о командной игре"
 //   "K=" players per team
-//   per team n: "[n]", "ComName=", "R1=".."R4="
+//   per team n: "[n]", "ComName=", "R1=".."R4=", and when any team has a
+//   computer player "C1=".."C4=" with 0 for a person or the computer's
+//   level 1..3 (a file without them plays people, so older files and
+//   older readers agree)
 //   one empty line
 // read as UTF-8 or Windows-1251 with the one key lookup, written UTF-8 with
 // CR LF through the atomic writer.

@@ -132,10 +132,12 @@ StartOutcome TeamsScreenModel::Start(MatchState& s, StartScreenModel& start, Gam
         a.R = first->R[static_cast<std::size_t>(j - 1)];
         a.TeamSide = 0;
         a.RGray = kFalse;
+        s.Players[2 * j - 1] = first->Kinds[static_cast<std::size_t>(j - 1)];
         VembaRecord& b = s.Vembas[2 * j];
         b.R = second->R[static_cast<std::size_t>(j - 1)];
         b.TeamSide = 1;
         b.RGray = kTrue;
+        s.Players[2 * j] = second->Kinds[static_cast<std::size_t>(j - 1)];
     }
     for (int k = 1; k <= kMaxParticipants; ++k) s.KtoHodit[k] = static_cast<std::int16_t>(k);
     start.SetGamersKolvo(static_cast<std::int16_t>(num));

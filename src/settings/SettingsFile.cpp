@@ -43,6 +43,14 @@ void ReadDisplay(const IniKeyReader& r, DisplaySettings& display) {
     device("RenderNum", display.RenderNum, t.RenderNum);
 }
 
+// Who plays each slot; anything but a level's number is a person.
+void ReadPlayers(const IniKeyReader& r, std::array<PlayerKind, kMaxParticipants>& players) {
+    for (int i = 0; i < kMaxParticipants; ++i) {
+        const std::optional<std::int16_t> v = r.StrictInt16("Player" + Idx(i));
+        players[static_cast<std::size_t>(i)] = v ? PlayerKindFromNumber(*v) : PlayerKind::Human;
+    }
+}
+
 // A value on one line: a line break typed or pasted into a box would end
 // the key early and start a bogus key of its own.
 std::string OneLine(std::string v) {
@@ -116,7 +124,7 @@ SettingsFileRead ReadSettingsFile(const std::string& path, const std::string& se
         if (out.Error.empty()) out.Error = "файл не открывается";
         return out;
     }
-    const bool settings = section == texts::kSettingsSection;
+    const bool settings = path == settingsFile;
     if (settings && AllBlank(file)) {
         out.Found = false;  // an empty zel.ini holds nothing to lose
         return out;
@@ -126,6 +134,7 @@ SettingsFileRead ReadSettingsFile(const std::string& path, const std::string& se
         return out;
     }
     ReadDisplay(IniKeyReader(file, section), out.Display);
+    if (settings) ReadPlayers(IniKeyReader(file, section), out.Players);
     // zel.ini's keys are independent lines, so a bad one falls back alone;
     // a replay's keys must all be right or the match is another one.
     const MatchKeys fallback = SettingsFallbackKeys(withParticipants);
@@ -168,6 +177,8 @@ std::string BuildSettingsText(const SettingsValues& v) {
     Line(out, "ShowSgin", Bit(IsChecked(v.ShowSginBox)));
     Line(out, "Pipa", Bit(IsChecked(v.PipaBox)));
     for (int i = 0; i < kMaxParticipants; ++i) Line(out, "chk" + Idx(i), std::to_string(v.Slots[i].Mark));
+    for (int i = 0; i < kMaxParticipants; ++i)
+        Line(out, "Player" + Idx(i), std::to_string(PlayerKindNumber(v.Slots[i].Player)));
     return out;
 }
 

@@ -8,6 +8,7 @@
 #include "core/Flag.h"
 #include "core/MatchKeys.h"
 #include "core/MatchState.h"
+#include "core/PlayerKind.h"
 #include "settings/DisplaySettings.h"
 
 namespace zel {
@@ -27,6 +28,10 @@ struct SettingsFileRead {
     std::vector<std::string> Skipped;
     DisplaySettings Display;   // the display settings with the file's usable keys applied
     MatchKeys Match;           // the match keys as read
+    // Who plays each slot ("Player"i, 0 a person, 1..3 the computer's
+    // levels): read from zel.ini only; a missing or unusable value is a
+    // person, so older files play every slot as people.
+    std::array<PlayerKind, kMaxParticipants> Players{};
 };
 
 // Reads `path`: section "zelset" when `path` is exactly `settingsFile`, else
@@ -51,6 +56,7 @@ struct SettingsSlotValues {
     std::int16_t Model = 0;      // selected model list entry, -1 for none
     std::int16_t Mass = 1;       // RM of the slot's piece
     std::int16_t Mark = 0;       // participation box state 0..2
+    PlayerKind Player = PlayerKind::Human;  // a person or the computer's level
 };
 
 // Everything zel.ini stores, gathered from the controls and the match state.
@@ -72,8 +78,8 @@ struct SettingsValues {
 // The text of zel.ini, every line ending in CR LF: "[zelset]", ScreenW,
 // ScreenH, Colors, UseTex, UseRoom, DeviceNum, RenderNum, then R i, RModel i,
 // RM i for i = 0..7, MaxX, MaxY, Ftr, MaxScr, Sound, Border (with BordMode and
-// BordSimm when the wall box is checked), ShowSgin, Pipa, then chk i. A box
-// writes 1 only when it is checked (a greyed box writes 0).
+// BordSimm when the wall box is checked), ShowSgin, Pipa, then chk i, then
+// Player i. A box writes 1 only when it is checked (a greyed box writes 0).
 std::string BuildSettingsText(const SettingsValues& v);
 
 }  // namespace zel

@@ -1,23 +1,28 @@
 // zel-sim: the headless simulator. Replays a recorded match or continues a
 // saved game through the game's own match kernel and physics, and prints the
-// final state as a saved game.
+// final state as a saved game; `duel` measures the computer player's levels.
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <vector>
 
+#include "sim/Duel.h"
 #include "sim/SimRunner.h"
 
 namespace {
 
 int Usage() {
     std::cerr << "usage: zel-sim replay FILE.sav [--trace]\n"
-                 "       zel-sim continue FILE.zel [--trace]\n";
+                 "       zel-sim continue FILE.zel [--trace]\n"
+                 "       zel-sim duel --levels A B [--matches N] [--seed S] [--table WxH] [--players K]\n";
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "duel") == 0)
+        return zel::DuelCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
     if (argc < 3 || argc > 4) return Usage();
     zel::SimOptions opt;
     const std::string mode = argv[1];

@@ -25,12 +25,14 @@ inline void Key(QWindow* w, QEvent::Type type, bool repeat) {
     QCoreApplication::sendEvent(w, &e);
 }
 
-// Plays every turn as a person would: whenever the match waits for a
-// strike, holds space until full power (the first press and 49 repeats)
-// and lets go.
+// Plays every person's turn as a person would: whenever the match waits for
+// a person's strike, holds space until full power (the first press and 49
+// repeats) and lets go; the first `gentle` strikes only up to `power`. The
+// computer players' turns are left to them.
 class Striker {
 public:
-    explicit Striker(const MatchState& s) : s_(s) {
+    explicit Striker(const MatchState& s, int power = 100, int gentle = 0)
+        : s_(s), gentleRepeats_(power / 2 - 1), gentle_(gentle) {
         timer_.setInterval(50);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
         timer_.start();
@@ -41,8 +43,10 @@ private:
     void Tick() {
         render::PictureWindow* view = MatchView();
         if (!view || !IsSet(s_.GameRunning) || s_.Win.CtrlState != kCtrlAiming || IsSet(s_.Win.ExitAsked)) return;
+        if (s_.CurG >= 1 && s_.CurG <= kMaxParticipants && IsComputer(s_.Players[s_.CurG])) return;
         Key(view, QEvent::KeyPress, false);
-        for (int i = 0; i < 49; ++i) {
+        const int repeats = strikes_ < gentle_ ? gentleRepeats_ : 49;
+        for (int i = 0; i < repeats; ++i) {
             Key(view, QEvent::KeyRelease, true);
             Key(view, QEvent::KeyPress, true);
         }
@@ -51,6 +55,8 @@ private:
     }
 
     const MatchState& s_;  // the match being played
+    int gentleRepeats_;    // key repeats after the first press of a gentle strike
+    int gentle_;           // how many strikes are gentle
     QTimer timer_;         // looks at the match every 50 ms
     int strikes_ = 0;      // strikes released so far
 };

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <functional>
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
@@ -121,6 +122,80 @@ TEST(ScreensEndToEnd, MenuSetupMatchResultsAndBack) {
     QTest::keyClick(setup, Qt::Key_Escape);
     EXPECT_TRUE(app.Menu()->isVisible());
     EXPECT_EQ(quits, 0);
+}
+
+// Step records in a replay file: one per strike, a person's or the computer's.
+int StrikesRecorded(const std::string& replay) {
+    const std::string text = TempDir::Read(replay);
+    int n = 0;
+    for (std::size_t at = text.find("\nG="); at != std::string::npos; at = text.find("\nG=", at + 1)) ++n;
+    return n;
+}
+
+// A person plays against "Компьютер: новичок" chosen with the keyboard on
+// the setup screen; the computer takes its turns by itself until the match
+// ends, and the choice is kept in zel.ini.
+TEST(ScreensEndToEnd, PersonAgainstTheNoviceComputer) {
+    TempDir dir;
+    const fs::path data = fs::path(ZEL_TEST_APP_PATH) / "gamedata";
+    fs::create_directories(dir.Path() / "gamedata/splash");
+    for (const char* sub : {"mesh", "pic", "sound"}) fs::create_directory_symlink(data / sub, dir.Path() / "gamedata" / sub);
+    dir.Write("gamedata/splash/splash.qorbex", "[MerovaneVistrel]\r\n");
+
+    FakeDialogs dialogs;
+    ApplicationOptions program;
+    program.ProgramFolder = dir.Path().string() + "/";
+    program.Environment.GetEnv = [](const std::string&) { return std::optional<std::string>(); };
+    program.Environment.IsWritable = [](const std::string&) { return true; };
+    program.Messages = &dialogs;
+    program.OpenUrl = [](const QUrl&) { return true; };
+    program.OpenSound = [] { return sound::SoundDevice::OpenLoopback(22050); };
+    program.Quit = [] {};
+    Application app(std::move(program));
+    const auto screens = ConnectGameScreens(app, [](match::MatchWindowOptions& o) { o.FullScreen = false; });
+    app.Run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.Menu() && app.Menu()->isVisible(); }, 10000));
+
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(app.Menu(), "cmdFewGamers"), Qt::LeftButton);
+    QWidget* setup = screens->Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return setup->isVisible(); }, 5000));
+    auto* who = ScreensHarness::Control<QComboBox>(setup, "cmbPlayer1");
+    ASSERT_EQ(who->count(), 4);
+    EXPECT_EQ(who->currentText(), "Человек");
+    EXPECT_EQ(who->itemText(3), "Компьютер: мастер");
+    who->setFocus();
+    QTest::keyClick(who, Qt::Key_Down);
+    EXPECT_EQ(who->currentText(), "Компьютер: новичок");
+
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(setup, "cmdOption"), Qt::LeftButton);
+    QWidget* options = screens->Options();
+    QTabBar* tabs = ScreensHarness::Control<QTabWidget>(options, "SSTab1")->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    Type(ScreensHarness::Control<QLineEdit>(options, "txtSizeG"), "250");
+    Type(ScreensHarness::Control<QLineEdit>(options, "txtSizeV"), "250");
+    QTest::keyClick(options, Qt::Key_Return);
+    ASSERT_TRUE(setup->isVisible());
+
+    // The person nudges first, so the computer gets its turn, then strikes
+    // at full power until the match is over.
+    Striker person(app.State(), 10, 1);
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(setup, "cmdGo"), Qt::LeftButton);
+    QWidget* results = screens->Results();
+    ASSERT_TRUE(results->isVisible()) << dialogs.LastText();
+    const MatchState& s = app.State();
+    EXPECT_EQ(s.Players[1], PlayerKind::Human);
+    EXPECT_EQ(s.Players[2], PlayerKind::Novice);
+    ASSERT_TRUE(IsSet(s.Win.GameOver));
+    const int strikes = StrikesRecorded(app.Paths().ReplayFile());
+    EXPECT_GE(person.Strikes(), 1);
+    EXPECT_GE(strikes - person.Strikes(), 1) << "the computer took no turn";
+    EXPECT_LE(strikes - person.Strikes(), person.Strikes());  // the person begins
+    EXPECT_EQ(SimulatedWinner(app.Paths().ReplayFile(), dir.File("sim.zel")), std::to_string(s.Winner));
+
+    QTest::keyClick(results, Qt::Key_Escape);
+    ASSERT_TRUE(setup->isVisible());
+    QTest::keyClick(setup, Qt::Key_Escape);
+    EXPECT_EQ(GetIniValueFromFile(dir.File("zel.ini"), "zelset", "Player1"), "1");
 }
 
 }  // namespace

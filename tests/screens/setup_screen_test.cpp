@@ -225,9 +225,9 @@ TEST(SetupScreen, KeyboardRunsRowByRowAndEscapeGoesBack) {
     ScreensHarness h;
     h.s.TeamGame = kTrue;
     StartWindow* w = ShownStart(h);
-    const char* order[] = {"chk0", "txtG0", "cmb0", "cmdMyVemba0", "chk1"};
+    const char* order[] = {"chk0", "txtG0", "cmbPlayer0", "cmb0", "cmdMyVemba0", "chk1"};
     QWidget* at = ScreensHarness::Control<QWidget>(w, order[0]);
-    for (int k = 1; k < 5; ++k) {
+    for (int k = 1; k < 6; ++k) {
         at = NextTabStop(at);
         EXPECT_EQ(at->objectName().toStdString(), order[k]);
     }

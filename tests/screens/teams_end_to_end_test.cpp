@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -67,12 +68,20 @@ TEST(TeamsEndToEnd, CreateTwoTeamsPlayARematchAndKeepTheScore) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return teams->isVisible(); }, 5000));
     EXPECT_EQ(ScreensHarness::Control<QLabel>(teams, "lbl")->text(), "(Файл с настройками команд не найден)");
 
-    // Two teams through the editor, the second with a name from the collection.
+    // Two teams through the editor, the second with a name from the
+    // collection and its first player played by "Компьютер: любитель".
     const QString names[] = {"Ёжики", "Совята"};
     for (const QString& name : names) {
         teams->OnEditorShown = [&](screens::TeamEditorDialog& editor) {
             Type(editor.findChild<QLineEdit*>("txtComName"), name);
             QTest::mouseClick(editor.findChild<QPushButton*>("cmdName0"), Qt::LeftButton);
+            if (name == names[1]) {
+                auto* kind = editor.findChild<QComboBox*>("cmbKind0");
+                kind->setFocus();
+                QTest::keyClick(kind, Qt::Key_Down);
+                QTest::keyClick(kind, Qt::Key_Down);
+                EXPECT_EQ(kind->currentText(), "Компьютер: любитель");
+            }
             QTest::mouseClick(editor.findChild<QPushButton*>("cmdDone"), Qt::LeftButton);
         };
         QTest::mouseClick(ScreensHarness::Control<QPushButton>(teams, "cmdNew"), Qt::LeftButton);
@@ -102,6 +111,8 @@ TEST(TeamsEndToEnd, CreateTwoTeamsPlayARematchAndKeepTheScore) {
         const MatchState& s = app.State();
         ASSERT_TRUE(IsSet(s.TeamGame));
         EXPECT_EQ(s.Num, 2);
+        EXPECT_EQ(s.Players[1], PlayerKind::Human);
+        EXPECT_EQ(s.Players[2], PlayerKind::Amateur);
         EXPECT_EQ(ScreensHarness::Control<QLabel>(results, "lblCom1")->text(), names[0]);
         EXPECT_EQ(ScreensHarness::Control<QLabel>(results, "lblCom2")->text(), names[1]);
         if (s.Winner >= 1) total += CountAlive(s);
@@ -109,7 +120,8 @@ TEST(TeamsEndToEnd, CreateTwoTeamsPlayARematchAndKeepTheScore) {
                           ScreensHarness::Control<QLabel>(results, "lblScore2")->text().toInt();
         EXPECT_EQ(shown, total) << "match " << match;
     }
-    EXPECT_GE(striker.Strikes(), 2);
+    // The computer may end the rematch before the person's turn comes.
+    EXPECT_GE(striker.Strikes(), 1);
     EXPECT_GE(total, 1);  // at least one of the two matches had a winner
 
     QTest::keyClick(results, Qt::Key_Escape);
@@ -120,6 +132,8 @@ TEST(TeamsEndToEnd, CreateTwoTeamsPlayARematchAndKeepTheScore) {
     const std::string file = app.Paths().TeamFile();
     EXPECT_EQ(GetIniValueFromFile(file, "1", "ComName"), names[0].toStdString());
     EXPECT_EQ(GetIniValueFromFile(file, "2", "ComName"), names[1].toStdString());
+    EXPECT_EQ(GetIniValueFromFile(file, "2", "C1"), "2");
+    EXPECT_EQ(GetIniValueFromFile(file, "1", "C1"), "0");
     EXPECT_EQ(quits, 0);
 }
 
