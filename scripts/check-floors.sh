@@ -34,7 +34,7 @@ check sim base core physics sim
 models=(ApplyDefaultSettings GameStarter LoadSettings OptionsScreenModel PieceEditorModel
         ReplaySaver ResultsScreenModel SaveSettings StartScreenModel SettingsStore
         SettingsControls SaveFileChooser ScreenEnvironment ScreenTexts TeamTable TeamList
-        TeamEditorModel NameCollection TeamsScreenModel)
+        TeamEditorModel NameCollection TeamsScreenModel LoadGameModel LoadGameTexts)
 for m in "${models[@]}"; do
   for f in "$src/screens/$m.h" "$src/screens/$m.cpp"; do
     [ -f "$f" ] || continue

@@ -117,11 +117,24 @@ bool MatchKernel::Init(const std::string& replayPath) {
 
     s_.NamesOn = kTrue;
 
+    // Scene construction puts the camera at its start; a continued game
+    // goes on from the camera and the aim it was saved with.
+    const double camX = s_.CamX, camY = s_.CamY, camZ = s_.CamZ;
+    const double targX = s_.TargX, targZ = s_.TargZ, aim = w.AimAngle;
+
     if (!port_.StartDevice()) w.InitFailed = kTrue;
     if (!IsSet(w.InitFailed) && !port_.BuildScene()) w.InitFailed = kTrue;
     if (IsSet(w.InitFailed)) {
         Close();
         return false;
+    }
+    if (IsSet(w.ContinueGame)) {
+        s_.CamX = camX;
+        s_.CamY = camY;
+        s_.CamZ = camZ;
+        s_.TargX = targX;
+        s_.TargZ = targZ;
+        port_.RefreshCamera();
     }
 
     if (IsSet(s_.Sound)) port_.PlaySound(RandomChoice(port_, 4), kStartSoundVolume);
@@ -136,6 +149,11 @@ bool MatchKernel::Init(const std::string& replayPath) {
         GameKernel();
     } else {
         ShowTarg();
+        if (IsSet(w.ContinueGame)) {
+            w.AimAngle = aim;
+            port_.OrientArrow(aim);
+            UpdateControl();
+        }
         w.Busy = kFalse;
     }
     return true;
