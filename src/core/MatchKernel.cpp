@@ -192,7 +192,13 @@ void MatchKernel::PauseTick() {
     s_.Win.PauseOn = kFalse;
     AccountTurn(s_, port_);
     s_.SginFlushed = kFalse;
-    if (DecideMatchEnd(s_, port_)) return;
+    if (DecideMatchEnd(s_, port_)) {
+        // A replay watched to the match's end says so, as one whose records
+        // run out does.
+        if (IsSet(s_.Win.ReplayMode))
+            port_.Ask(Message{texts::kReplayEnd, texts::kReplayTitle, MsgIcon::Information, MsgButtons::Ok});
+        return;
+    }
     PassTurn();
 }
 
