@@ -223,6 +223,7 @@ void LoadGameWindow::BuildTree() {
         item = next;
     }
     tree_->setCurrentItem(item);
+    if (QTreeWidgetItem* top = tree_->topLevelItem(0)) top->setExpanded(true);
     syncing_ = false;
 }
 
