@@ -36,7 +36,8 @@ models=(ApplyDefaultSettings GameStarter LoadSettings OptionsScreenModel PieceEd
         ReplaySaver ResultsScreenModel SaveSettings StartScreenModel SettingsStore
         SettingsControls SaveFileChooser ScreenEnvironment ScreenTexts TeamTable TeamList
         TeamEditorModel NameCollection TeamsScreenModel ChronicleEvents ChronicleModel
-        ChronicleTexts CoatOfArmsModel ProblemReportModel ProblemReportTexts)
+        ChronicleTexts CoatOfArmsModel ProblemReportModel ProblemReportTexts LoadGameModel
+        LoadGameTexts)
 for m in "${models[@]}"; do
   for f in "$src/screens/$m.h" "$src/screens/$m.cpp"; do
     [ -f "$f" ] || continue

@@ -6,6 +6,7 @@
 #include "match/ForceNumLock.h"
 #include "match/RunMatch.h"
 #include "screens/DisplayDriverList.h"
+#include "screens/LoadGameModel.h"
 
 namespace zel {
 
@@ -22,6 +23,7 @@ std::unique_ptr<screens::GameScreens> ConnectGameScreens(
     env.ReplayFile = app.Paths().ReplayFile();
     env.TeamFile = app.Paths().TeamFile();
     env.SaveFolder = app.Paths().DataPath;
+    env.SavesFolder = app.Paths().SavesFolder();
     env.ExitProgram = [&app] { app.ExitProgram(); };
     env.OpenHelp = [&app] { app.Launcher().OpenHelp(app.State().AppPath, app.Messages()); };
     env.ShowMainMenu = [&app](QWidget* from) { app.ShowMenuFrom(from); };
@@ -32,10 +34,12 @@ std::unique_ptr<screens::GameScreens> ConnectGameScreens(
     env.DisplayDrivers = drivers;
     app.DriverList = drivers;
     env.ForceNumLock = [] { match::ForceNumLock(); };
-    env.RunMatch = [&app, adjust](screens::MatchEnded ended) {
+    env.RunMatch = [&app, adjust](screens::MatchEnded ended, const std::string& playbackPath) {
         match::MatchWindowOptions options;
         options.Render = match::RenderSettingsFrom(app.Store(), ApplicationTitle());
         options.ReplayPath = app.Paths().ReplayFile();
+        options.PlaybackPath = playbackPath;
+        options.SaveFolder = app.Paths().SavesFolder();
         options.Ended = std::move(ended);
         if (adjust) adjust(options);
         match::RunMatch(match::MatchServices{app.State(), app.Messages(), app.Log(), app.Sound()},
@@ -44,6 +48,7 @@ std::unique_ptr<screens::GameScreens> ConnectGameScreens(
     auto made = std::make_unique<screens::GameScreens>(std::move(env));
     app.QuickMatch = [&app, s = made.get()] { s->OpenStart(app.Menu()); };
     app.TeamMatch = [&app, s = made.get()] { s->OpenTeams(app.Menu()); };
+    app.LoadGame = [&app, s = made.get()] { s->OpenLoadGame(app.Menu(), screens::kLoadSavedGames); };
     return made;
 }
 

@@ -22,6 +22,8 @@ struct AppPaths {
     std::string TeamFile() const { return DataPath + "zel.cmd"; }
     std::string ReplayFile() const { return DataPath + "zel.sav"; }
     std::string ErrorLogFile() const { return DataPath + "zelerror.log"; }
+    // Saved games (F5 in a match) go into a folder of their own beside them.
+    std::string SavesFolder() const { return DataPath + "saves/"; }
 };
 
 // The folder name under the user's data folder.

@@ -50,4 +50,10 @@ Segment StrikeSegment(const AimPoint& touch, double aimAngle, double power) {
     return seg;
 }
 
+double AimAngleFromCamera(const MatchState& s, double previous) {
+    // The camera's height stands in the denominator, as it always has.
+    const double q = (s.CamX - s.TargX) / (s.CamY - s.TargZ);
+    return std::isfinite(q) ? std::atan(q) + 4 * std::atan(1.0) : previous;
+}
+
 }  // namespace zel

@@ -38,4 +38,9 @@ ScenePoint AimMarkerPoint(const MatchState& s, const VembaRecord& striker, doubl
 // (sin AimAngle, -cos AimAngle) in table coordinates.
 Segment StrikeSegment(const AimPoint& touch, double aimAngle, double power);
 
+// The strike direction a turn starts with, from the camera's place: atan of
+// (CamX - TargX) / (CamY - TargZ), plus pi. Where that quotient is undefined
+// `previous` is kept.
+double AimAngleFromCamera(const MatchState& s, double previous);
+
 }  // namespace zel

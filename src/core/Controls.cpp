@@ -121,6 +121,9 @@ void MatchKernel::HandleKeyDown(int key, bool strikeKeys) {
             w.ParamsFixed = kTrue;
         }
         break;
+    case vk::kF5:
+        SaveGame();
+        break;
     case vk::kF3:
         if (IsSet(s_.NamesOn)) {
             HideLabels();
@@ -151,10 +154,7 @@ void MatchKernel::ShowTarg() {
     MatchWindowFields& w = s_.Win;
     w.Power = 0;
     port_.SetAimVisible(true);
-    // The camera's height stands in the denominator. Where the quotient is
-    // undefined the previous direction is kept.
-    const double q = (s_.CamX - s_.TargX) / (s_.CamY - s_.TargZ);
-    if (std::isfinite(q)) w.AimAngle = std::atan(q) + 4 * std::atan(1.0);
+    w.AimAngle = AimAngleFromCamera(s_, w.AimAngle);
     port_.OrientArrow(w.AimAngle);
     w.CtrlState = kCtrlAiming;
     UpdateControl();

@@ -20,6 +20,7 @@ inline constexpr int kPadPlus = 107;
 inline constexpr int kPadMinus = 109;
 inline constexpr int kF2 = 113;
 inline constexpr int kF3 = 114;
+inline constexpr int kF5 = 116;
 }  // namespace vk
 
 }  // namespace zel

@@ -117,11 +117,24 @@ bool MatchKernel::Init(const std::string& replayPath) {
 
     s_.NamesOn = kTrue;
 
+    // Scene construction puts the camera at its start; a continued game
+    // goes on from the camera and the aim it was saved with.
+    const double camX = s_.CamX, camY = s_.CamY, camZ = s_.CamZ;
+    const double targX = s_.TargX, targZ = s_.TargZ, aim = w.AimAngle;
+
     if (!port_.StartDevice()) w.InitFailed = kTrue;
     if (!IsSet(w.InitFailed) && !port_.BuildScene()) w.InitFailed = kTrue;
     if (IsSet(w.InitFailed)) {
         Close();
         return false;
+    }
+    if (IsSet(w.ContinueGame)) {
+        s_.CamX = camX;
+        s_.CamY = camY;
+        s_.CamZ = camZ;
+        s_.TargX = targX;
+        s_.TargZ = targZ;
+        port_.RefreshCamera();
     }
 
     if (IsSet(s_.Sound)) port_.PlaySound(RandomChoice(port_, 4), kStartSoundVolume);
@@ -136,6 +149,11 @@ bool MatchKernel::Init(const std::string& replayPath) {
         GameKernel();
     } else {
         ShowTarg();
+        if (IsSet(w.ContinueGame)) {
+            w.AimAngle = aim;
+            port_.OrientArrow(aim);
+            UpdateControl();
+        }
         w.Busy = kFalse;
     }
     return true;
@@ -174,7 +192,13 @@ void MatchKernel::PauseTick() {
     s_.Win.PauseOn = kFalse;
     AccountTurn(s_, port_);
     s_.SginFlushed = kFalse;
-    if (DecideMatchEnd(s_, port_)) return;
+    if (DecideMatchEnd(s_, port_)) {
+        // A replay watched to the match's end says so, as one whose records
+        // run out does.
+        if (IsSet(s_.Win.ReplayMode))
+            port_.Ask(Message{texts::kReplayEnd, texts::kReplayTitle, MsgIcon::Information, MsgButtons::Ok});
+        return;
+    }
     PassTurn();
 }
 

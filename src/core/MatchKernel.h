@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "core/MatchPort.h"
@@ -74,6 +75,19 @@ public:
     // open the next window. Runs once per Init; later calls do nothing.
     void Close();
 
+    // F5: the folder saved games go to ("" refuses to save) and the clock
+    // that names them (tests replace it: file-name stamp, header date).
+    void SetSaveFolder(std::string folder) { saveFolder_ = std::move(folder); }
+    void SetSaveClock(std::function<std::string()> stamp, std::function<std::string()> dateTime) {
+        saveStamp_ = std::move(stamp);
+        saveDateTime_ = std::move(dateTime);
+    }
+    // F5: while a participant aims in a live individual match, writes the
+    // match as a saved game and says in the status line where it went; at
+    // any other moment the status line says why nothing was saved. The
+    // match goes on either way.
+    void SaveGame();
+
     // Playback: the replay file to read steps from (opened by the caller).
     ReplayReader& Playback() { return reader_; }
     ReplayWriter& Recorder() { return writer_; }
@@ -116,6 +130,9 @@ private:
     int stepsApplied_ = 0;
     bool replayExhausted_ = false;
     bool closed_ = false;
+    std::string saveFolder_;                      // where F5 writes
+    std::function<std::string()> saveStamp_;      // file-name stamp; empty: now
+    std::function<std::string()> saveDateTime_;   // header date; empty: now
 };
 
 }  // namespace zel

@@ -85,7 +85,7 @@ std::string AsciiLower(std::string s) {
 }  // namespace
 
 std::string FormatReplayHeader(const MatchState& s, const std::string& dateTime) {
-    std::string out = ";Сохраненный повтор Korvalo 2. Начало записи:" + dateTime + kCrLf;
+    std::string out = kReplayHeaderLine + dateTime + kCrLf;
     Line(out, "Ver", Int(kBuildNumber));
     out += FormatGeneralSection(s);
     out += "[game]";

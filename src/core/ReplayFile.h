@@ -21,6 +21,9 @@ struct ReplayStepRecord {
     std::int32_t G = 0;
 };
 
+// The first line of a replay file up to the date and time that follow it.
+inline constexpr const char* kReplayHeaderLine = ";Сохраненный повтор Korvalo 2. Начало записи:";
+
 // The header of a replay file, every line ended by CR LF: the comment line
 // with the recording's start `dateTime` ("dd.MM.yyyy HH:mm:ss"), "Ver=1200",
 // "[general]" with the match set-up (participant keys counted from 0, the

@@ -9,6 +9,7 @@
 #include "base/IniKeyReader.h"
 #include "base/NumberParse.h"
 #include "base/TextEncoding.h"
+#include "core/AimGeometry.h"
 #include "core/MatchKeys.h"
 
 namespace zel {
@@ -54,6 +55,35 @@ void KeepTurnOrderPlayable(MatchState& s) {
     if (!orderUsable)
         for (int k = 1; k <= s.Num; ++k) s.KtoHodit[k] = static_cast<std::int16_t>(k);
     if (s.CurNG < 1 || s.CurNG > s.Num) s.CurNG = 1;
+}
+
+// The keys a participant's section must hold for the piece to be placed.
+constexpr const char* kPieceKeys[] = {"Xpos", "Ypos", "Xvec", "Yvec", "u", "Phi", "Life"};
+
+// Whether section `section` itself (up to the next section header) holds
+// `key`: the general lookup would also find it in a later section.
+bool SectionHasKey(const std::vector<std::string>& lines, const std::string& section,
+                   const std::string& key) {
+    const std::string header = "[" + FoldCase(section) + "]";
+    const std::string prefix = FoldCase(key) + "=";
+    bool inside = false;
+    for (const std::string& l : lines) {
+        const std::string folded = FoldCase(l);
+        if (!folded.empty() && folded[0] == '[') {
+            if (inside) return false;
+            inside = folded.compare(0, header.size(), header) == 0;
+            continue;
+        }
+        if (inside && folded.compare(0, prefix.size(), prefix) == 0) return true;
+    }
+    return false;
+}
+
+// A stored number when the key is there and starts with one.
+std::optional<double> StoredNumber(const IniFile& f, const char* key) {
+    const std::string text = f.GetIniValue(kGeneral, key);
+    if (text.empty()) return std::nullopt;
+    return ParseNumberStrict(text);
 }
 
 }  // namespace
@@ -113,6 +143,38 @@ bool LoadGamePieces(const std::string& path, MatchState& s, Dialogs& d) {
     }
     ReadGamePieces(f, s);
     return true;
+}
+
+std::string ReadContinuedGame(const IniFile& f, MatchState& s, SlotSetups& slots) {
+    if (f.GetIniValue(kGeneral, "Num").empty())
+        return "нет раздела [general] с ключом Num";
+    // The number of participants as the header gives it, before anything changes.
+    MatchState probe = s;
+    SlotSetups probeSlots = slots;
+    const std::string error = ReadGameHeader(f, probe, probeSlots);
+    if (!error.empty()) return error;
+    for (int p = 1; p <= probe.Num; ++p)
+        for (const char* key : kPieceKeys)
+            if (!SectionHasKey(f.Lines(), "R" + Idx(p), key))
+                return "в разделе [R" + Idx(p) + "] нет ключа " + key;
+
+    s = probe;
+    slots = probeSlots;
+    for (int i = 1; i <= s.Num; ++i) s.Vembas[i].R = slots[i - 1].Name;
+    ReadGamePieces(f, s);
+
+    SetCameraStart(s);
+    if (auto v = StoredNumber(f, "CamX")) s.CamX = *v;
+    if (auto v = StoredNumber(f, "CamY")) s.CamY = *v;
+    if (auto v = StoredNumber(f, "CamZ")) s.CamZ = *v;
+    if (auto v = StoredNumber(f, "TargX")) s.TargX = *v;
+    if (auto v = StoredNumber(f, "TargZ")) s.TargZ = *v;
+    s.Win.AimAngle = AimAngleFromCamera(s, s.Win.AimAngle);
+    if (auto v = StoredNumber(f, "AimAngle")) s.Win.AimAngle = *v;
+
+    // Obstacles stand where a new match puts them, so what is drawn is what collides.
+    PlaceObstacles(s);
+    return "";
 }
 
 ReplaySetupRead ReadReplaySetup(const std::string& path) {
@@ -199,6 +261,15 @@ std::string LoadReplaySetup(const std::string& path, MatchState& s, SlotSetups& 
         slot.Mass = v.RM;
         slot.Gray = v.RGray;
     }
+    return "";
+}
+
+std::string PrepareReplayPlayback(const std::string& path, MatchState& s, SlotSetups& slots) {
+    const std::string error = LoadReplaySetup(path, s, slots);
+    if (!error.empty()) return error;
+    // Init starts every replay from the first turn slot.
+    s.CurNG = 1;
+    s.CurG = s.KtoHodit[1];
     return "";
 }
 

@@ -41,6 +41,20 @@ void ReadGamePieces(const IniFile& f, MatchState& s);
 // LoadGameHeader does and gives false.
 bool LoadGamePieces(const std::string& path, MatchState& s, Dialogs& d);
 
+// Everything a continued game starts from, read from a saved game the way
+// the game's "Загрузить игру" and `zel-sim continue` both read it, so the two
+// play on from the same state: the file must have "[general]" with "Num"
+// and, for every participant, a section "R"p with all of "Xpos", "Ypos",
+// "Xvec", "Yvec", "u", "Phi" and "Life" (a file cut short is refused rather
+// than played with pieces missing); then ReadGameHeader, the names from the
+// slots into the pieces (the caller may trim them further), ReadGamePieces,
+// the camera ("CamX", "CamY", "CamZ", "TargX", "TargZ"; missing ones from
+// the camera start of the table) and the strike direction ("AimAngle";
+// missing: the one the camera gives at a turn start), and the obstacles
+// where a new match puts them. Returns "" or why the file cannot be
+// continued.
+std::string ReadContinuedGame(const IniFile& f, MatchState& s, SlotSetups& slots);
+
 // --- replays ----------------------------------------------------------------
 
 // A replay's header as the match it was recorded from was set up.
@@ -66,5 +80,9 @@ ReplaySetupRead ReadReplaySetup(const std::string& path);
 // reason the replay cannot be played (the state then holds the new-match
 // defaults).
 std::string LoadReplaySetup(const std::string& path, MatchState& s, SlotSetups& slots);
+
+// LoadReplaySetup, then the turn counters a replay starts from (the first
+// turn slot plays first), as the game and zel-sim both start a playback.
+std::string PrepareReplayPlayback(const std::string& path, MatchState& s, SlotSetups& slots);
 
 }  // namespace zel

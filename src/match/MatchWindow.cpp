@@ -62,6 +62,8 @@ MatchWindow::MatchWindow(MatchState& s, Dialogs& dialogs, const ErrorLog& log, s
                                [&script](const std::function<void()>& load) { script.Run(load); });
     };
 
+    kernel_.SetSaveFolder(options_.SaveFolder);
+
     runTimer_.setInterval(kRunTimerMs);
     runTimer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&runTimer_, &QTimer::timeout, &runTimer_, [this] { RunTimerFired(); });

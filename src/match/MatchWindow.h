@@ -41,6 +41,7 @@ using MatchEnded = std::function<void(NextScreen next, bool gameOver, bool enabl
 struct MatchWindowOptions {
     render::RenderSettings Render;      // display mode and screen, table texture, device kind, application title
     std::string ReplayPath = "zel.sav"; // where a live individual match records its replay
+    std::string SaveFolder;             // where F5 writes saved games; "" refuses to save
     // With ReplayMode set: the replay file whose steps the match plays.
     // Empty when the caller opened it on the kernel itself.
     std::string PlaybackPath;

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "frontend/ScreenNavigator.h"
+#include "screens/LoadGameWindow.h"
 #include "screens/OptionsWindow.h"
 #include "screens/ResultsWindow.h"
 #include "screens/StartWindow.h"
@@ -17,7 +18,14 @@ GameScreens::GameScreens(ScreenEnvironment env)
     nav.Register(kOptionsScreen, [this] { return std::make_unique<OptionsWindow>(*this); });
     nav.Register(kResultScreen, [this] { return std::make_unique<ResultsWindow>(*this); });
     nav.Register(kTeamsScreen, [this] { return std::make_unique<TeamsWindow>(*this); });
+    nav.Register(kLoadGameScreen, [this] { return std::make_unique<LoadGameWindow>(*this); });
     if (!env_.Teams) env_.Teams = &teams_;
+    if (!env_.ShowSavedGames)
+        env_.ShowSavedGames = [this](QWidget* from) {
+            LoadGameWindow* browser = LoadGameScreen();
+            HandOver(from, browser);
+            browser->UpdateWindow();
+        };
     if (!env_.ShowTeams) env_.ShowTeams = [this](QWidget* from) { ReturnToTeams(from); };
 }
 
@@ -27,6 +35,18 @@ StartWindow* GameScreens::Start() { return env_.Navigator->Get<StartWindow>(kSta
 OptionsWindow* GameScreens::Options() { return env_.Navigator->Get<OptionsWindow>(kOptionsScreen); }
 ResultsWindow* GameScreens::Results() { return env_.Navigator->Get<ResultsWindow>(kResultScreen); }
 TeamsWindow* GameScreens::TeamsScreen() { return env_.Navigator->Get<TeamsWindow>(kTeamsScreen); }
+LoadGameWindow* GameScreens::LoadGameScreen() { return env_.Navigator->Get<LoadGameWindow>(kLoadGameScreen); }
+
+void GameScreens::OpenLoadGame(QWidget* from, std::int16_t mode) {
+    LoadGameWindow* browser = LoadGameScreen();
+    HandOver(from, browser);
+    browser->Open(mode);
+}
+
+void GameScreens::RunFromBrowser(QWidget* browser, const std::string& playbackPath) {
+    if (env_.ForceNumLock) env_.ForceNumLock();
+    RunMatchFrom(browser, playbackPath);
+}
 
 void GameScreens::OpenTeams(QWidget* from) {
     TeamsWindow* teams = TeamsScreen();
@@ -91,17 +111,20 @@ StartGameHooks GameScreens::HooksFor(QWidget* caller) {
         OpenOptions(caller, false);
     };
     hooks.ForceNumLock = env_.ForceNumLock;
-    hooks.RunMatch = [this, caller] {
-        caller_ = caller;
-        if (caller) caller->hide();
-        matchRunning_ = true;
-        if (env_.RunMatch) {
-            env_.RunMatch([this](NextScreen next, bool gameOver, bool save) { MatchEnded(next, gameOver, save); });
-        } else {
-            MatchEnded(NextScreen::None, false, false);
-        }
-    };
+    hooks.RunMatch = [this, caller] { RunMatchFrom(caller, ""); };
     return hooks;
+}
+
+void GameScreens::RunMatchFrom(QWidget* caller, const std::string& playbackPath) {
+    caller_ = caller;
+    if (caller) caller->hide();
+    matchRunning_ = true;
+    if (env_.RunMatch) {
+        env_.RunMatch([this](NextScreen next, bool gameOver, bool save) { MatchEnded(next, gameOver, save); },
+                      playbackPath);
+    } else {
+        MatchEnded(NextScreen::None, false, false);
+    }
 }
 
 void GameScreens::MatchEnded(NextScreen next, bool gameOver, bool enableSaveReplay) {

@@ -1,4 +1,7 @@
 #pragma once
+#include <cstdint>
+#include <string>
+
 #include <QPointer>
 
 #include "screens/GameStarter.h"
@@ -9,6 +12,7 @@ class QWidget;
 
 namespace zel::screens {
 
+class LoadGameWindow;
 class OptionsWindow;
 class ResultsWindow;
 class StartWindow;
@@ -19,6 +23,7 @@ inline constexpr const char* kStartScreen = "frmStart";
 inline constexpr const char* kOptionsScreen = "frmOptions";
 inline constexpr const char* kResultScreen = "frmResult";
 inline constexpr const char* kTeamsScreen = "frmCom";
+inline constexpr const char* kLoadGameScreen = "frmLoadGame";
 
 // The match setup, options and results screens and the ways between them
 // and the match: it registers the three windows with the navigator (each is
@@ -54,6 +59,14 @@ public:
     // else the match setup screen.
     void ReturnFromResults();
 
+    // Hides `from`, shows the saved-games browser in its window state, sets
+    // its mode (1 replays, 2 saved games) and runs UpdateInfo. A replay
+    // watched from it closes back into it.
+    void OpenLoadGame(QWidget* from, std::int16_t mode);
+    // The browser loaded a match: hides it and runs the match (with
+    // `playbackPath` the replay to play).
+    void RunFromBrowser(QWidget* browser, const std::string& playbackPath);
+
     // StartGame with `caller` as the calling screen: its failures open the
     // options screen from `caller`; a match hides it.
     StartOutcome StartGameFrom(QWidget* caller);
@@ -65,6 +78,7 @@ public:
     OptionsWindow* Options();
     ResultsWindow* Results();
     TeamsWindow* TeamsScreen();
+    LoadGameWindow* LoadGameScreen();
     // The team table of the run, the teams screen's and the results screen's.
     TeamList& Teams() { return teams_; }
 
@@ -74,6 +88,7 @@ public:
 private:
     void MatchEnded(NextScreen next, bool gameOver, bool enableSaveReplay);
     void HandOver(QWidget* from, QWidget* to);
+    void RunMatchFrom(QWidget* caller, const std::string& playbackPath);
 
     ScreenEnvironment env_;          // what the screens use from the program
     TeamList teams_;                 // the team table, kept for the whole run

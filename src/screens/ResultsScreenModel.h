@@ -21,7 +21,7 @@ struct ResultsView {
     std::string Score2 = "0";         // lblScore2: the second team's running score
     bool GoEnabled = false;           // "НАЧАТЬ ВЕМБУ ОПЯТЬ!"
     bool SaveReplayEnabled = false;   // "Сохранить повтор как..."
-    bool LoadReplayEnabled = false;   // "Загрузить повтор...": never offered here
+    bool LoadReplayEnabled = false;   // "Загрузить повтор...": while a replay file exists
 };
 
 // The results screen without a window: the texts Update writes from the
@@ -50,6 +50,8 @@ public:
     // The match window offers "Сохранить повтор как..." after an individual
     // match that was neither continued nor a team match.
     void EnableSaveReplay(bool on) { view_.SaveReplayEnabled = on; }
+    // "Загрузить повтор..." is offered whenever a replay file exists.
+    void EnableLoadReplay(bool on) { view_.LoadReplayEnabled = on; }
 
     // Step one of "НАЧАТЬ ВЕМБУ ОПЯТЬ!": after an ended match the new turn
     // order is the elimination order backwards (the last survivor first) and

@@ -8,7 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/TextFile.h"
 #include "screens/GameScreens.h"
+#include "screens/LoadGameModel.h"
+#include "screens/LoadGameTexts.h"
 #include "screens/ScreenKeys.h"
 #include "screens/QtSaveFileChooser.h"
 #include "screens/ReplaySaver.h"
@@ -118,6 +121,7 @@ ResultsWindow::ResultsWindow(GameScreens& screens) : screens_(screens) {
 
     connect(go_, &QPushButton::clicked, this, [this] { PlayAgain(); });
     connect(save_, &QPushButton::clicked, this, [this] { SaveReplay(); });
+    connect(load_, &QPushButton::clicked, this, [this] { LoadReplay(); });
     connect(options, &QPushButton::clicked, this, [this] { Options(); });
     connect(back, &QPushButton::clicked, this, [this] { Back(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { ExitGame(); });
@@ -128,7 +132,11 @@ void ResultsWindow::ShowMatchEnd(bool gameOver, bool enableSaveReplay) {
     model_.SetGameOver(ToFlag(gameOver));
     model_.Update(*screens_.Env().State, screens_.Env().Teams);
     model_.EnableSaveReplay(enableSaveReplay);
+    model_.EnableLoadReplay(FileExists(screens_.Env().ReplayFile));
     Refresh();
+    // A continued game records no replay of its own: the button says why it is off.
+    save_->setToolTip(IsSet(screens_.Env().State->Win.ContinueGame) ? Q(texts::kNoReplayOfContinuedGame)
+                                                                     : QString());
     go_->setFocus();
 }
 
@@ -161,6 +169,8 @@ void ResultsWindow::SaveReplay() {
                             : std::make_unique<QtSaveFileChooser>(this, env.SaveFolder);
     if (chooser) SaveReplayAs(*chooser, *env.Messages, env.ReplayFile);
 }
+
+void ResultsWindow::LoadReplay() { screens_.OpenLoadGame(this, kLoadReplays); }
 
 void ResultsWindow::Options() { screens_.OpenOptions(this, true); }
 

@@ -26,6 +26,7 @@ public:
     // The buttons, as a click runs them.
     void PlayAgain();
     void SaveReplay();
+    void LoadReplay();
     void Options();
     void Back();
     void ExitGame();

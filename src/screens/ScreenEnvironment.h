@@ -39,7 +39,8 @@ struct ScreenEnvironment {
     std::string SettingsFile;          // zel.ini, written by the setup screen's buttons
     std::string ReplayFile;            // zel.sav, the replay the last match wrote
     std::string TeamFile;              // zel.cmd, the teams screen's file
-    std::string SaveFolder;            // where the save dialog opens
+    std::string SaveFolder;            // where the save dialog opens; the game's folder
+    std::string SavesFolder;           // where F5 writes saved games; the browser opens it
 
     // ExitProgram: save the settings, release everything, end the program.
     std::function<void()> ExitProgram;
@@ -57,8 +58,9 @@ struct ScreenEnvironment {
     // NumLock on before a match.
     std::function<void()> ForceNumLock;
     // Shows the match window and runs the match from the filled state;
-    // `ended` is called once when the match window has closed.
-    std::function<void(MatchEnded ended)> RunMatch;
+    // `ended` is called once when the match window has closed. With
+    // ReplayMode set, `playbackPath` is the replay whose steps it plays.
+    std::function<void(MatchEnded ended, const std::string& playbackPath)> RunMatch;
     // The teams' names and scores for the results screen; null: the team
     // table of the teams screen (GameScreens::Teams).
     TeamTable* Teams = nullptr;

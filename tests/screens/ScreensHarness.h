@@ -70,14 +70,16 @@ struct ScreensHarness {
         env.SettingsFile = tmp.File("zel.ini");
         env.ReplayFile = tmp.File("zel.sav");
         env.SaveFolder = tmp.Path().string();
+        env.SavesFolder = tmp.File("saves");
         env.ExitProgram = [this] { ++exitCalls; };
         env.OpenHelp = [this] { ++helpCalls; };
         env.ShowMainMenu = [this](QWidget* from) { ScreenNavigator::HandOver(from, &menu); };
         env.ShowTeams = [this](QWidget* from) { ScreenNavigator::HandOver(from, &teams); };
         env.DisplayDrivers = [] { return std::vector<DisplayDriver>{{"Видеокарта по умолчанию", ""}, {"SCREEN-1", "SCREEN-1"}}; };
         env.ForceNumLock = [this] { ++numLockCalls; };
-        env.RunMatch = [this](zel::screens::MatchEnded ended) {
+        env.RunMatch = [this](zel::screens::MatchEnded ended, const std::string& playbackPath) {
             ++matches;
+            playbackPaths.push_back(playbackPath);
             started.push_back(s);
             if (script.Play) script.Play(s);
             if (endAtOnce) {
@@ -126,6 +128,7 @@ struct ScreensHarness {
     int numLockCalls = 0;        // ForceNumLock calls
     int matches = 0;             // matches handed to the match window
     std::vector<MatchState> started;  // the state as each match began
+    std::vector<std::string> playbackPaths;  // the replay each match played, "" for none
     MatchScript script;          // how the stand-in match window ends a match
     bool endAtOnce = true;       // end each match as soon as it starts
     zel::screens::MatchEnded pendingEnd;  // the end of a match still running

@@ -39,6 +39,8 @@
 #include "frontend/GameTheme.h"
 #include "frontend/MainMenuWindow.h"
 #include "frontend/QtDialogs.h"
+#include "screens/LoadGameModel.h"
+#include "screens/LoadGameWindow.h"
 #include "screens/PieceEditorWindow.h"
 
 namespace zel::test {
@@ -459,6 +461,16 @@ TEST(GameTheme, ResultsScreenShowsTheTheme) {
     ResultsWindow* results = h.screens->Results();
     ASSERT_TRUE(results->isVisible());
     ExpectThemed(results, "results");
+}
+
+TEST(GameTheme, SavedGamesBrowserShowsTheTheme) {
+    Screens h;
+    h.tmp.Write("zel.sav", "x");
+    h.tmp.Write("финал.sav", "x");
+    h.screens->OpenLoadGame(&h.menu, screens::kLoadReplays);
+    screens::LoadGameWindow* browser = h.screens->LoadGameScreen();
+    ASSERT_TRUE(browser->isVisible());
+    ExpectThemed(browser, "load-game");
 }
 
 TEST(GameTheme, MessageBoxesShowTheTheme) {
