@@ -1,4 +1,6 @@
 #pragma once
+#include <QApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,6 +26,32 @@ inline void Key(QWindow* w, QEvent::Type type, bool repeat) {
     QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, " ", repeat);
     QCoreApplication::sendEvent(w, &e);
 }
+
+// Answers the file dialogs that open while it lives with `path`, as a
+// person types a name and confirms it. The name is put into the dialog's
+// name box whole and the dialog accepted: typed key by key, the box's
+// completer may pop up on a slow machine and take the Return, and the dialog
+// would wait for ever. It answers again while a dialog stays open.
+class FileDialogAnswer {
+public:
+    explicit FileDialogAnswer(const std::string& path) : path_(QString::fromStdString(path)) {
+        timer_.setInterval(50);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+        timer_.start();
+    }
+
+private:
+    void Tick() {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+        if (!name || !name->isVisible()) return;
+        name->setText(path_);
+        // accept() is protected; it is a slot, so it is called as one.
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    }
+    QString path_;  // the name typed into every dialog
+    QTimer timer_;  // looks for an open dialog
+};
 
 // Plays every person's turn as a person would: whenever the match waits for
 // a person's strike, holds space until full power (the first press and 49

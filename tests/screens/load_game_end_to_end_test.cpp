@@ -250,18 +250,7 @@ TEST(LoadGameEndToEnd, AReplaySavedFromTheResultsIsWatchedAndReturnsToTheBrowser
     const Final live(app.State());
 
     const std::string saved = p.dir.File("final");
-    QTimer answer;
-    answer.setInterval(50);
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        auto* dialog = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget());
-        auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
-        if (!name || !name->isVisible()) return;
-        answer.stop();
-        name->setFocus();
-        QTest::keyClicks(name, QString::fromStdString(saved));
-        QTest::keyClick(name, Qt::Key_Return);
-    });
-    answer.start();
+    const FileDialogAnswer answer(saved);
     QTest::mouseClick(ScreensHarness::Control<QPushButton>(results, "cmdSavePovt"), Qt::LeftButton);
     ASSERT_EQ(p.dialogs.LastText(), "Файл " + saved + ".sav успешно сохранен!");
 

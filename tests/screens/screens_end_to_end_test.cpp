@@ -100,18 +100,7 @@ TEST(ScreensEndToEnd, MenuSetupMatchResultsAndBack) {
 
     // "Сохранить повтор как...": the name typed into the file dialog.
     const std::string saved = dir.File("final");
-    QTimer answer;
-    answer.setInterval(50);
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        auto* dialog = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget());
-        auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
-        if (!name || !name->isVisible()) return;
-        answer.stop();
-        name->setFocus();
-        QTest::keyClicks(name, QString::fromStdString(saved));
-        QTest::keyClick(name, Qt::Key_Return);
-    });
-    answer.start();
+    const FileDialogAnswer answer(saved);
     QTest::mouseClick(ScreensHarness::Control<QPushButton>(results, "cmdSavePovt"), Qt::LeftButton);
     EXPECT_EQ(dialogs.LastText(), "Файл " + saved + ".sav успешно сохранен!");
     EXPECT_EQ(TempDir::Read(saved + ".sav"), TempDir::Read(app.Paths().ReplayFile()));
