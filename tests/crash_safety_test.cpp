@@ -1,11 +1,13 @@
-// Whole-file writes and the replay written during a match, killed at random
-// moments: after every kill the file is whole, old or new, and the replay
-// reads up to its last whole record.
+// Whole-file writes (the atomic writer itself, settings, teams, saved games)
+// and the replay written during a match, killed at random moments: after
+// every kill each file is whole, old or new, and the replay reads up to its
+// last whole record.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <sstream>
@@ -15,6 +17,7 @@
 #include "base/ErrorLog.h"
 #include "core/MatchSetup.h"
 #include "core/ReplayFile.h"
+#include "core/SavedGameWriter.h"
 #include "screens/SettingsControls.h"
 #include "screens/TeamList.h"
 #include "sim/SimRunner.h"
@@ -108,6 +111,28 @@ TEST(CrashSafety, KilledSettingsAndTeamSavesNeverMixTwoFiles) {
             const std::string now = TempDir::Read(ini);
             EXPECT_TRUE(now == first || now == second) << "kill " << k;
             EXPECT_EQ(TempDir::Read(cmd), teamText) << "kill " << k;
+        });
+}
+
+TEST(CrashSafety, KilledSavesLeaveOnlyWholeSavedGames) {
+    TempDir dir;
+    const std::string folder = dir.File("saves");
+    MatchState s;
+    ResetMatchDefaults(s);
+    MatchSetup setup;
+    for (int i = 0; i < 8; ++i) setup.Participants.push_back({std::string(200, 'a' + i)});
+    ASSERT_EQ(StartMatchState(s, setup), SetupResult::Ok);
+    const std::string whole = FormatSavedGame(s, kSavedGameHeader, "07.12.2026 12:00:00");
+    KillWhileWriting(
+        kKills / 3,
+        [&] {
+            for (int i = 0; i < 50; ++i) WriteSavedGame(folder, s, "2026-12-07_12-00-00", "07.12.2026 12:00:00");
+        },
+        [&](int k) {
+            std::error_code ec;
+            for (const auto& e : std::filesystem::directory_iterator(folder, ec))
+                if (e.path().extension() == ".zel")
+                    EXPECT_EQ(TempDir::Read(e.path().string()), whole) << "kill " << k << ": " << e.path();
         });
 }
 
