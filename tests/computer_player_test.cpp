@@ -21,6 +21,7 @@
 #include "sim/SimOutput.h"
 #include "sim/SimRunner.h"
 #include "support/KernelHarness.h"
+#include "support/SavedGameBody.h"
 
 namespace zel::test {
 namespace {
@@ -57,11 +58,7 @@ bool SameStrike(const Decision& a, const Decision& b) {
            a.Strike.AimAngle == b.Strike.AimAngle && a.Strike.Power == b.Strike.Power;
 }
 
-// Everything after the first line (the date and time).
-std::string Body(const std::string& save) {
-    const auto nl = save.find('\n');
-    return nl == std::string::npos ? std::string() : save.substr(nl + 1);
-}
+std::string Body(const std::string& save) { return test::SavedGameBody(save); }
 
 TEST(WorkerPool, RunsEveryJobOnceAndAStopSkipsTheRest) {
     WorkerPool pool(2);

@@ -13,6 +13,7 @@
 #include "sim/SimOutput.h"
 #include "support/AutoPlayer.h"
 #include "support/KernelHarness.h"
+#include "support/SavedGameBody.h"
 #include "support/TempDir.h"
 
 namespace zel::test {
@@ -50,24 +51,7 @@ void Write(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// Everything after the first line (which carries the date and time).
-// A saved game without its first line (the date) and without the camera and
-// aim lines: the view is the viewer's own, and a replay does not replay it.
-std::string Body(const std::string& save) {
-    const auto nl = save.find('\n');
-    if (nl == std::string::npos) return std::string();
-    std::string out;
-    std::size_t at = nl + 1;
-    while (at < save.size()) {
-        std::size_t end = save.find('\n', at);
-        end = end == std::string::npos ? save.size() : end + 1;
-        const std::string line = save.substr(at, end - at);
-        const bool view = line.rfind("Cam", 0) == 0 || line.rfind("Targ", 0) == 0 || line.rfind("AimAngle=", 0) == 0;
-        if (!view) out += line;
-        at = end;
-    }
-    return out;
-}
+std::string Body(const std::string& save) { return SavedGameBody(save); }
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> out;
