@@ -179,6 +179,38 @@ TEST(ContinueGame, AContinuedMatchStartsWithTheCameraAndAimItWasSavedWith) {
     EXPECT_NE(later.S.Win.AimAngle, AimAngleFromCamera(later.S, 0));
 }
 
+TEST(ContinueGame, ACameraNoMatchCouldHaveLeavesTheStartCamera) {
+    KernelHarness h(2);
+    Small(h);
+    ASSERT_TRUE(h.Init());
+    h.Press(vk::kF5);
+    std::string text = TempDir::Read(OnlySave(SavesFolder(h)));
+    const auto swap = [&](const std::string& key, const std::string& value) {
+        const auto at = text.find("\n" + key + "=");
+        ASSERT_NE(at, std::string::npos) << key;
+        const auto end = text.find('\r', at + 1);
+        text.replace(at + 1, end - at - 1, key + "=" + value);
+    };
+    swap("CamX", "999999999999");
+    swap("CamZ", "nan");
+    swap("AimAngle", "-99999999999");
+    const std::string damaged = h.Dir.Write("damaged.zel", text);
+
+    MatchState fresh;
+    ResetMatchDefaults(fresh);
+    MatchState later = fresh;
+    IniFile f;
+    std::string error;
+    ASSERT_TRUE(f.Open(damaged, error));
+    SlotSetups slots;
+    ASSERT_EQ(ReadContinuedGame(f, later, slots), "");
+    SetCameraStart(fresh);
+    EXPECT_EQ(later.CamX, fresh.CamX);
+    EXPECT_EQ(later.CamZ, fresh.CamZ);
+    EXPECT_TRUE(std::isfinite(later.Win.AimAngle));
+    EXPECT_LT(std::fabs(later.Win.AimAngle), 100.0);
+}
+
 TEST(ContinueGame, TheSavedGameHasEveryKeyTheBrowserAndTheInformationBoxRead) {
     KernelHarness h(3);
     Small(h);

@@ -1,8 +1,7 @@
 #include "core/SavedGame.h"
 
-#include "core/ReachableRanges.h"
-
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "base/TextEncoding.h"
 #include "core/AimGeometry.h"
 #include "core/MatchKeys.h"
+#include "core/ReachableRanges.h"
 
 namespace zel {
 namespace {
@@ -80,10 +80,14 @@ bool SectionHasKey(const std::vector<std::string>& lines, const std::string& sec
 }
 
 // A stored number when the key is there and starts with one.
+// A camera or aim value of the file; one the match could not have (not a
+// number, or far beyond any table) leaves the start camera's.
 std::optional<double> StoredNumber(const IniFile& f, const char* key) {
     const std::string text = f.GetIniValue(kGeneral, key);
     if (text.empty()) return std::nullopt;
-    return ParseNumberStrict(text);
+    const std::optional<double> v = ParseNumberStrict(text);
+    if (!v || !std::isfinite(*v) || std::fabs(*v) > kReachableRanges.MaxPosition) return std::nullopt;
+    return v;
 }
 
 }  // namespace
