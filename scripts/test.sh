@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds, and runs every test (screen tests inside a
 # virtual X server with Mesa's software renderer); then the core tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of
+# every fuzz target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
@@ -26,3 +27,8 @@ cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build "$root/build-sanitize" -j"$(nproc)" --target zel-core-tests zel-sim
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/build-sanitize" --output-on-failure -j"$(nproc)" -L core
+
+# A short run of every fuzz target (clang's libFuzzer under the same
+# sanitizers), from the seed corpora with a fixed seed; scripts/fuzz.sh
+# with a longer time is the real search.
+"$root/scripts/fuzz.sh" "${ZEL_FUZZ_SECONDS:-10}"
