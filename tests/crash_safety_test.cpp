@@ -130,9 +130,10 @@ TEST(CrashSafety, KilledSavesLeaveOnlyWholeSavedGames) {
         },
         [&](int k) {
             std::error_code ec;
-            for (const auto& e : std::filesystem::directory_iterator(folder, ec))
-                if (e.path().extension() == ".zel")
-                    EXPECT_EQ(TempDir::Read(e.path().string()), whole) << "kill " << k << ": " << e.path();
+            for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
+                if (e.path().extension() != ".zel") continue;
+                EXPECT_EQ(TempDir::Read(e.path().string()), whole) << "kill " << k << ": " << e.path();
+            }
         });
 }
 

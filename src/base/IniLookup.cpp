@@ -1,10 +1,9 @@
 #include "base/IniLookup.h"
 
-#include "base/AtomicFile.h"
-
 #include <cerrno>
 #include <system_error>
 
+#include "base/SystemErrorText.h"
 #include "base/TextEncoding.h"
 #include "base/TextFile.h"
 
@@ -15,6 +14,16 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
 }
 
+// The line index of the section's header (the first line that begins with
+// it, letter case ignored), or -1.
+long FindSectionLine(const std::vector<std::string>& folded, std::string_view section) {
+    const std::string header = "[" + FoldCase(section) + "]";
+    const long n = static_cast<long>(folded.size());
+    for (long i = 0; i < n; ++i)
+        if (StartsWith(folded[static_cast<std::size_t>(i)], header)) return i;
+    return -1;
+}
+
 // The lookup over lines already folded; returns the index of the matching
 // line or -1. Folding keeps byte lengths, so the value's offset in the
 // original line is the key's length plus one.
@@ -23,9 +32,8 @@ long FindKeyLine(const std::vector<std::string>& folded, std::string_view sectio
     const long n = static_cast<long>(folded.size());
     long i = 0;
     if (!section.empty()) {
-        const std::string header = "[" + FoldCase(section) + "]";
-        while (i < n && !StartsWith(folded[i], header)) ++i;
-        if (i == n) return -1;
+        i = FindSectionLine(folded, section);
+        if (i < 0) return -1;
         ++i;
     }
     const std::string wanted = FoldCase(key) + "=";
@@ -89,6 +97,10 @@ std::string IniFile::GetIniValue(std::string_view section, std::string_view key)
     const long at = FindKeyLine(folded_, section, key);
     if (at < 0) return "";
     return lines_[static_cast<std::size_t>(at)].substr(key.size() + 1);
+}
+
+bool IniFile::HasSection(std::string_view section) const {
+    return open_ && FindSectionLine(folded_, section) >= 0;
 }
 
 }  // namespace zel

@@ -41,6 +41,10 @@ public:
     // The lookup above; "" while no file is open.
     std::string GetIniValue(std::string_view section, std::string_view key) const;
 
+    // Whether the file has the section's header line, found as step 1 of
+    // the lookup finds it; a file without it is not the kind of file asked for.
+    bool HasSection(std::string_view section) const;
+
     // The decoded lines, line ends removed.
     const std::vector<std::string>& Lines() const { return lines_; }
 

@@ -38,13 +38,6 @@ bool HasGameLine(const std::vector<std::string>& lines) {
     return last == "[game]";
 }
 
-bool HasSection(const std::vector<std::string>& lines, const std::string& section) {
-    const std::string header = "[" + FoldCase(section) + "]";
-    for (const std::string& l : lines)
-        if (FoldCase(l).compare(0, header.size(), header) == 0) return true;
-    return false;
-}
-
 // A continued game plays on from its order tables at once: a turn order
 // whose first Num entries are not each 1..Num becomes 1..Num, and CurNG is
 // kept to 1..Num.
@@ -189,7 +182,7 @@ ReplaySetupRead ReadReplaySetup(const std::string& path) {
         out.Error = "Не удалось прочитать файл " + path + ": " + error;
         return out;
     }
-    if (!HasSection(f.Lines(), kGeneral)) {
+    if (!f.HasSection(kGeneral)) {
         out.Error = "Файл " + path + " не является повтором: нет раздела [general]";
         return out;
     }

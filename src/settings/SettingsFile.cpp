@@ -6,7 +6,6 @@
 #include "base/CheckBox.h"
 #include "base/IniKeyReader.h"
 #include "base/NumberFormat.h"
-#include "base/TextEncoding.h"
 #include "core/MatchKeyDefaults.h"
 #include "base/TextFile.h"
 #include "settings/SettingsDefaults.h"
@@ -92,15 +91,6 @@ MatchKeys SettingsFallbackKeys(bool withParticipants) {
     return k;
 }
 
-// Whether the file has the section header at all: text without it is not a
-// settings file (a stray or damaged file), not a file of defaults.
-bool HasSection(const IniFile& file, const char* section) {
-    const std::string header = FoldCase(std::string("[") + section + "]");
-    for (const std::string& line : file.Lines())
-        if (FoldCase(line.substr(0, header.size())) == header) return true;
-    return false;
-}
-
 bool AllBlank(const IniFile& file) {
     for (const std::string& line : file.Lines())
         if (line.find_first_not_of(" \t\r") != std::string::npos) return false;
@@ -129,7 +119,7 @@ SettingsFileRead ReadSettingsFile(const std::string& path, const std::string& se
         out.Found = false;  // an empty zel.ini holds nothing to lose
         return out;
     }
-    if (!HasSection(file, section)) {
+    if (!file.HasSection(section)) {
         out.Error = std::string(texts::kNoSettingsSection) + section + "]";
         return out;
     }
