@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include "MatchDriver.h"
+#include "TestProgram.h"
 #include "ScreensHarness.h"
 #include "app/Application.h"
 #include "app/GameScreensWiring.h"
@@ -83,37 +84,8 @@ private:
     QTimer timer_;
 };
 
-// The program on a throw-away folder with the real game data, its menu up.
-struct Program {
-    TempDir dir;
-    FakeDialogs dialogs;
-    int quits = 0;
-    std::unique_ptr<Application> app;
-    std::unique_ptr<screens::GameScreens> screens;
-
-    Program() {
-        const fs::path data = fs::path(ZEL_TEST_APP_PATH) / "gamedata";
-        fs::create_directories(dir.Path() / "gamedata/splash");
-        for (const char* sub : {"mesh", "pic", "sound"}) fs::create_directory_symlink(data / sub, dir.Path() / "gamedata" / sub);
-        dir.Write("gamedata/splash/splash.qorbex", "[MerovaneVistrel]\r\n");
-        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-        ApplicationOptions program;
-        program.ProgramFolder = dir.Path().string() + "/";
-        program.Environment.GetEnv = [](const std::string&) { return std::optional<std::string>(); };
-        program.Environment.IsWritable = [](const std::string&) { return true; };
-        program.Messages = &dialogs;
-        program.OpenUrl = [](const QUrl&) { return true; };
-        program.OpenSound = [] { return sound::SoundDevice::OpenLoopback(22050); };
-        program.Quit = [this] { ++quits; };
-        app = std::make_unique<Application>(std::move(program));
-        screens = ConnectGameScreens(*app, [](match::MatchWindowOptions& o) { o.FullScreen = false; });
-        app->Run();
-    }
-    ~Program() {
-        screens.reset();
-        app.reset();
-    }
-
+// The program with its menu up, and what these tests do with it.
+struct Program : TestProgram {
     // From the menu to the setup screen with two named players on a small table.
     QWidget* SetUp() {
         QTest::mouseClick(ScreensHarness::Control<QPushButton>(app->Menu(), "cmdFewGamers"), Qt::LeftButton);

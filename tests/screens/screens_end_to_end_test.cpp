@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "MatchDriver.h"
+#include "TestProgram.h"
 #include "ScreensHarness.h"
 #include "app/Application.h"
 #include "app/GameScreensWiring.h"
@@ -44,26 +45,12 @@ std::string SimulatedWinner(const std::string& replay, const std::string& scratc
 // dialog and goes back to the menu. The saved replay plays back to the
 // same winner in the simulator.
 TEST(ScreensEndToEnd, MenuSetupMatchResultsAndBack) {
-    TempDir dir;
-    const fs::path data = fs::path(ZEL_TEST_APP_PATH) / "gamedata";
-    fs::create_directories(dir.Path() / "gamedata/splash");
-    for (const char* sub : {"mesh", "pic", "sound"}) fs::create_directory_symlink(data / sub, dir.Path() / "gamedata" / sub);
-    dir.Write("gamedata/splash/splash.qorbex", "[MerovaneVistrel]\r\n");
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-
-    FakeDialogs dialogs;
-    int quits = 0;
-    ApplicationOptions program;
-    program.ProgramFolder = dir.Path().string() + "/";
-    program.Environment.GetEnv = [](const std::string&) { return std::optional<std::string>(); };
-    program.Environment.IsWritable = [](const std::string&) { return true; };
-    program.Messages = &dialogs;
-    program.OpenUrl = [](const QUrl&) { return true; };
-    program.OpenSound = [] { return sound::SoundDevice::OpenLoopback(22050); };
-    program.Quit = [&] { ++quits; };
-    Application app(std::move(program));
-    const auto screens = ConnectGameScreens(app, [](match::MatchWindowOptions& o) { o.FullScreen = false; });
-    app.Run();
+    TestProgram test;
+    Application& app = *test.app;
+    const auto& screens = test.screens;
+    FakeDialogs& dialogs = test.dialogs;
+    const TempDir& dir = test.dir;
+    int& quits = test.quits;
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.Menu() && app.Menu()->isVisible(); }, 10000));
 
     QTest::mouseClick(ScreensHarness::Control<QPushButton>(app.Menu(), "cmdFewGamers"), Qt::LeftButton);
@@ -125,24 +112,11 @@ int StrikesRecorded(const std::string& replay) {
 // the setup screen; the computer takes its turns by itself until the match
 // ends, and the choice is kept in zel.ini.
 TEST(ScreensEndToEnd, PersonAgainstTheNoviceComputer) {
-    TempDir dir;
-    const fs::path data = fs::path(ZEL_TEST_APP_PATH) / "gamedata";
-    fs::create_directories(dir.Path() / "gamedata/splash");
-    for (const char* sub : {"mesh", "pic", "sound"}) fs::create_directory_symlink(data / sub, dir.Path() / "gamedata" / sub);
-    dir.Write("gamedata/splash/splash.qorbex", "[MerovaneVistrel]\r\n");
-
-    FakeDialogs dialogs;
-    ApplicationOptions program;
-    program.ProgramFolder = dir.Path().string() + "/";
-    program.Environment.GetEnv = [](const std::string&) { return std::optional<std::string>(); };
-    program.Environment.IsWritable = [](const std::string&) { return true; };
-    program.Messages = &dialogs;
-    program.OpenUrl = [](const QUrl&) { return true; };
-    program.OpenSound = [] { return sound::SoundDevice::OpenLoopback(22050); };
-    program.Quit = [] {};
-    Application app(std::move(program));
-    const auto screens = ConnectGameScreens(app, [](match::MatchWindowOptions& o) { o.FullScreen = false; });
-    app.Run();
+    TestProgram test;
+    Application& app = *test.app;
+    const auto& screens = test.screens;
+    FakeDialogs& dialogs = test.dialogs;
+    const TempDir& dir = test.dir;
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.Menu() && app.Menu()->isVisible(); }, 10000));
 
     QTest::mouseClick(ScreensHarness::Control<QPushButton>(app.Menu(), "cmdFewGamers"), Qt::LeftButton);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "MatchDriver.h"
+#include "TestProgram.h"
 #include "ScreensHarness.h"
 #include "app/Application.h"
 #include "app/GameScreensWiring.h"
@@ -39,28 +40,14 @@ void Activate(QListWidget* list, int row) {
 // score, plays the rematch, sees the score grow, and goes back to the menu;
 // zel.cmd holds both teams afterwards.
 TEST(TeamsEndToEnd, CreateTwoTeamsPlayARematchAndKeepTheScore) {
-    TempDir dir;
-    const fs::path data = fs::path(ZEL_TEST_APP_PATH) / "gamedata";
-    fs::create_directories(dir.Path() / "gamedata/splash");
-    for (const char* sub : {"mesh", "pic", "sound"}) fs::create_directory_symlink(data / sub, dir.Path() / "gamedata" / sub);
-    fs::copy_file(data / "zel.nam", dir.Path() / "gamedata/zel.nam");
-    dir.Write("gamedata/splash/splash.qorbex", "[MerovaneVistrel]\r\n");
-    // A small table, so the match is short.
-    dir.Write("zel.ini", "[zelset]\r\nMaxX=201\r\nMaxY=201\r\nSound=0\r\nBorder=0\r\nPipa=0\r\nShowSgin=0\r\n");
-
-    FakeDialogs dialogs;
-    int quits = 0;
-    ApplicationOptions program;
-    program.ProgramFolder = dir.Path().string() + "/";
-    program.Environment.GetEnv = [](const std::string&) { return std::optional<std::string>(); };
-    program.Environment.IsWritable = [](const std::string&) { return true; };
-    program.Messages = &dialogs;
-    program.OpenUrl = [](const QUrl&) { return true; };
-    program.OpenSound = [] { return sound::SoundDevice::OpenLoopback(22050); };
-    program.Quit = [&] { ++quits; };
-    Application app(std::move(program));
-    const auto screens = ConnectGameScreens(app, [](match::MatchWindowOptions& o) { o.FullScreen = false; });
-    app.Run();
+    TestProgram test([](const TempDir& dir) {
+        // A small table, so the match is short.
+        dir.Write("zel.ini", "[zelset]\r\nMaxX=201\r\nMaxY=201\r\nSound=0\r\nBorder=0\r\nPipa=0\r\nShowSgin=0\r\n");
+    });
+    Application& app = *test.app;
+    const auto& screens = test.screens;
+    FakeDialogs& dialogs = test.dialogs;
+    int& quits = test.quits;
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.Menu() && app.Menu()->isVisible(); }, 10000));
 
     QTest::mouseClick(ScreensHarness::Control<QPushButton>(app.Menu(), "cmdCom"), Qt::LeftButton);
