@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) into build-fuzz/ and runs each for SECONDS
-# (default 60) from its seed corpus in fuzz/corpus/<target>/. Prints one line
+# (default 60) from its seed corpus in fuzz/corpus/<target>/; names after
+# SECONDS run only those targets ("fuzz.sh 600 fuzz_ini fuzz_text"), so a
+# long search can be split between two shells. Prints one line
 # per target: executions, crashes, the slowest input and (for the simulator
 # targets) the slowest physics tick. A crashing, leaking, reported or slow
 # input (over 1 s) is kept in build-fuzz/findings/<target>/ and makes the
@@ -10,6 +12,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
+shift || true
+only=" $* "
 "$root/scripts/deps.sh"
 "$root/scripts/deps.sh" --fuzz
 
@@ -27,6 +31,7 @@ printf '%-20s %12s %8s %14s %14s\n' target executions crashes slowest-input slow
 for exe in "$build"/fuzz/fuzz_*; do
   [ -x "$exe" ] || continue
   name=$(basename "$exe")
+  if [ "$only" != "  " ] && [[ "$only" != *" $name "* ]]; then continue; fi
   seeds="$root/fuzz/corpus/$name"
   work="$build/corpus/$name"
   findings="$build/findings/$name"
