@@ -10,13 +10,16 @@ QImage ReadPicture(const QString& path, QString& error) {
         error = QStringLiteral("рисунок не найден: ") + path;
         return {};
     }
+    const long long maxPixels = MaxPicturePixelsFor(QFileInfo(path).size());
     QImageReader reader(path);
+    // A reader that cannot tell the size first (Qt's BMP reader on some
+    // damaged headers) is held by the allocation limit instead: four bytes a
+    // pixel, in whole megabytes.
+    reader.setAllocationLimit(static_cast<int>((maxPixels * 4 + (1 << 20) - 1) >> 20));
     const QSize size = reader.size();
-    // A reader that cannot tell the size first is held by Qt's own
-    // allocation limit instead.
     if (size.isValid() &&
         (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
-         static_cast<long long>(size.width()) * size.height() > kMaxPicturePixels)) {
+         static_cast<long long>(size.width()) * size.height() > maxPixels)) {
         error = QStringLiteral("слишком большой рисунок: ") + path;
         return {};
     }
@@ -25,7 +28,7 @@ QImage ReadPicture(const QString& path, QString& error) {
         error = QStringLiteral("рисунок не читается: ") + path + " (" + reader.errorString() + ")";
         return {};
     }
-    if (static_cast<long long>(image.width()) * image.height() > kMaxPicturePixels) {
+    if (static_cast<long long>(image.width()) * image.height() > maxPixels) {
         error = QStringLiteral("слишком большой рисунок: ") + path;
         return {};
     }

@@ -1,5 +1,9 @@
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
+#include <QByteArray>
+#include <QFileInfo>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -186,6 +190,29 @@ TEST(RenderMesh, PicturesDeclaringHugeSizesAreRefusedBeforeReading) {
     } catch (const RenderError& e) {
         EXPECT_EQ(e.Code, RenderErrorCode::BadPicture);
     }
+}
+
+TEST(RenderMesh, APictureMayDeclareNoMorePixelsThanItsFileCanHold) {
+    // A 70-byte BMP whose header says 2 by 8,000,000 pixels, top-down: Qt's
+    // reader cannot tell its size first, and the picture it then made was
+    // within the overall limit, so 64 MB were filled from 70 bytes.
+    std::string bmp = QByteArray::fromBase64(
+        "Qk1GAAAAAAAAADYAAAAoAAAAAgAAAAA2AP8BABgAAAAAAAAAACYAAQAAAAD5//8AgChwCDUAAAAA").toStdString();
+    const std::int32_t height = -8000000;
+    std::memcpy(&bmp[22], &height, sizeof height);
+    test::TempDir dir;
+    QString error;
+    EXPECT_TRUE(ReadPicture(QString::fromStdString(dir.Write("tall.bmp", bmp)), error).isNull());
+    EXPECT_FALSE(error.isEmpty());
+
+    // A small file may still hold a large plain picture: a 2048 by 2048
+    // single-colour PNG is a few kilobytes and reads.
+    QImage plain(2048, 2048, QImage::Format_RGB32);
+    plain.fill(Qt::darkGreen);
+    const QString png = QString::fromStdString(dir.File("plain.png"));
+    ASSERT_TRUE(plain.save(png, "PNG"));
+    ASSERT_LT(QFileInfo(png).size(), 64 * 1024);
+    EXPECT_EQ(ReadPicture(png, error).size(), QSize(2048, 2048)) << error.toStdString();
 }
 
 TEST(RenderMesh, ScaleMovesVerticesAndKeepsNormalsPerpendicular) {
