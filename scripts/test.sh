@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds, and runs every test (screen tests inside a
-# virtual X server with Mesa's software renderer); then the core tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of
-# every fuzz target.
+# virtual X server with Mesa's software renderer); then the whole suite again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, the floors without Qt
+# on their own, and a short run of every fuzz target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
@@ -19,14 +19,17 @@ else
   "${run_ctest[@]}"
 fi
 
-# The sanitizer pass covers the floors without Qt, OpenGL or audio (the core,
-# the settings, the screen models and the simulator), configured the way a
-# machine without them would configure the project.
-cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DZEL_SANITIZE=ON -DZEL_BUILD_BENCH=OFF -DZEL_GUI=OFF >/dev/null
-cmake --build "$root/build-sanitize" -j"$(nproc)" --target zel-core-tests zel-sim
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir "$root/build-sanitize" --output-on-failure -j"$(nproc)" -L core
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# the window and render tests inside the virtual X server too.
+"$root/scripts/sanitize.sh"
+
+# The floors without Qt, OpenGL or audio (the core, the settings, the screen
+# models and the simulator), configured and tested the way a machine without
+# them would.
+cmake -S "$root" -B "$root/build-core" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DZEL_BUILD_BENCH=OFF -DZEL_GUI=OFF >/dev/null
+cmake --build "$root/build-core" -j"$(nproc)" --target zel-core-tests zel-sim
+ctest --test-dir "$root/build-core" --output-on-failure -j"$(nproc)" -L core
 
 # A short run of every fuzz target (clang's libFuzzer under the same
 # sanitizers), from the seed corpora with a fixed seed; scripts/fuzz.sh
