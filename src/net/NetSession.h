@@ -84,7 +84,8 @@ public:
     void SendKeepAlive();
     // This side leaves: Bye goes out, the session closes with kYouQuit.
     void Quit();
-    // The transport failed (lost connection, silence): closed with `text`.
+    // The transport failed (lost connection, silence): closed with `text`,
+    // once the messages that arrived before are played out.
     void Fail(const std::string& text);
 
 private:
@@ -110,6 +111,7 @@ private:
     std::deque<NetMessage> held_;
     std::vector<std::string> peerNames_;
     std::string closeText_;
+    std::string pendingFail_;  // the transport ended while messages were held
     std::int16_t num_ = 0;
     std::array<bool, kMaxParticipants + 1> guestPlays_{};
     int striker_ = 0;

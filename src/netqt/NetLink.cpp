@@ -54,8 +54,8 @@ void NetLink::SetTimeouts(int silenceMs, int keepAliveMs) {
     keepAliveMs_ = keepAliveMs;
 }
 
-bool NetLink::Listen(quint16 port, std::string& error) {
-    if (!server_.listen(QHostAddress::Any, port)) {
+bool NetLink::Listen(const QHostAddress& address, quint16 port, std::string& error) {
+    if (!server_.listen(address, port)) {
         error = std::string(nettexts::kCannotListen) + server_.errorString().toStdString();
         return false;
     }
@@ -105,6 +105,11 @@ bool NetLink::IsConnected() const {
     return socket_ != nullptr && socket_->state() == QAbstractSocket::ConnectedState && !closed_;
 }
 
+bool NetLink::Drained() const {
+    return socket_ == nullptr || socket_->state() == QAbstractSocket::UnconnectedState ||
+           socket_->bytesToWrite() == 0;
+}
+
 void NetLink::Flush() {
     const std::string out = session_.TakeOutgoing();
     if (!out.empty() && socket_ != nullptr && socket_->state() == QAbstractSocket::ConnectedState)
@@ -113,19 +118,28 @@ void NetLink::Flush() {
 }
 
 void NetLink::Deliver() {
-    for (const NetEvent& e : session_.TakeEvents()) {
-        if (e.Kind == NetEventKind::Closed && !closed_) {
-            closed_ = true;
-            silence_.stop();
-            keepAlive_.stop();
-            // What the session said last (a Refuse, a Bye) goes out before the close.
-            if (socket_ != nullptr) {
-                socket_->flush();
-                socket_->disconnectFromHost();
-            }
+    // An event's receiver may drive the session and Flush again: the events
+    // that adds are delivered by this loop, after the ones before them.
+    if (delivering_) return;
+    delivering_ = true;
+    for (std::vector<NetEvent> batch = session_.TakeEvents(); !batch.empty();
+         batch = session_.TakeEvents())
+        for (const NetEvent& e : batch) DeliverOne(e);
+    delivering_ = false;
+}
+
+void NetLink::DeliverOne(const NetEvent& e) {
+    if (e.Kind == NetEventKind::Closed && !closed_) {
+        closed_ = true;
+        silence_.stop();
+        keepAlive_.stop();
+        // What the session said last (a Refuse, a Bye) goes out before the close.
+        if (socket_ != nullptr) {
+            socket_->flush();
+            socket_->disconnectFromHost();
         }
-        emit event(e);
     }
+    emit event(e);
 }
 
 void NetLink::OnReadyRead() {

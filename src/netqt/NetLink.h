@@ -30,9 +30,10 @@ public:
             QObject* parent = nullptr);
     ~NetLink() override;
 
-    // Host: listens on `port` (0: any free port) on every address. False,
+    // Host: listens on `port` (0: any free port) at `address` (every
+    // address of the computer for the game; tests give 127.0.0.1). False,
     // with the reason in `error` (kCannotListen and the system's words).
-    bool Listen(quint16 port, std::string& error);
+    bool Listen(const QHostAddress& address, quint16 port, std::string& error);
     // The port listened on, and this computer's addresses to tell the guest.
     quint16 ListenPort() const;
     QStringList ListenAddresses() const;
@@ -50,6 +51,8 @@ public:
     // Cuts the connection at once without a word, as a dropped network does (tests).
     void Abort();
     bool IsConnected() const;
+    // Nothing is left to send: the socket is closed or has written everything.
+    bool Drained() const;
 
 signals:
     void event(const zel::NetEvent& e);
@@ -62,6 +65,7 @@ private:
     void OnDisconnected();
     void OnSilence();
     void Deliver();
+    void DeliverOne(const NetEvent& e);
     void Fail(const std::string& text);
 
     NetSession session_;
@@ -72,6 +76,7 @@ private:
     int silenceMs_;
     int keepAliveMs_;
     bool closed_ = false;
+    bool delivering_ = false;
 };
 
 }  // namespace zel
