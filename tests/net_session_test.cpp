@@ -1,0 +1,279 @@
+// The network session's order of the conversation: handshake, set-up,
+// turns, match end; whatever comes out of turn closes it with a clear text.
+#include <gtest/gtest.h>
+
+#include "core/ProgramVersion.h"
+#include "net/NetCodec.h"
+#include "net/NetLimits.h"
+#include "net/NetTexts.h"
+#include "support/SessionPair.h"
+
+namespace zel {
+namespace {
+
+using test::SessionPair;
+
+bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+
+const ReplayStepRecord kStep{10, 0, 100, 200, 0};
+
+TEST(NetSession, TheHandshakeTellsEachSideTheOthersNames) {
+    SessionPair p;
+    p.Guest.Start();
+    p.Exchange();
+    EXPECT_EQ(p.Host.PeerNames(), std::vector<std::string>{"Гость"});
+    EXPECT_EQ(p.Guest.PeerNames(), std::vector<std::string>{"Хозяин"});
+    EXPECT_EQ(p.Host.CurrentPhase(), NetSession::Phase::Lobby);
+    EXPECT_EQ(p.Guest.CurrentPhase(), NetSession::Phase::Lobby);
+    EXPECT_TRUE(SessionPair::Has(p.HostEvents, NetEventKind::PeerHello));
+}
+
+TEST(NetSession, ADifferentBuildIsRefusedOnBothSides) {
+    SessionPair p;
+    p.Guest = NetSession(NetRole::Guest, {"Гость"}, kBuildNumber + 1);
+    p.Guest.Start();
+    p.Exchange();
+    ASSERT_TRUE(p.Host.IsClosed());
+    ASSERT_TRUE(p.Guest.IsClosed());
+    const std::string both = std::to_string(kBuildNumber) + ", у другого компьютера сборка " +
+                             std::to_string(kBuildNumber + 1);
+    EXPECT_TRUE(StartsWith(p.Host.CloseText(), nettexts::kOtherBuild)) << p.Host.CloseText();
+    EXPECT_NE(p.Host.CloseText().find(both), std::string::npos) << p.Host.CloseText();
+    // The guest hears the host's reason, with the host's numbers.
+    EXPECT_TRUE(StartsWith(p.Guest.CloseText(), nettexts::kRefusedByOther));
+    EXPECT_NE(p.Guest.CloseText().find(nettexts::kOtherBuild), std::string::npos);
+    EXPECT_FALSE(SessionPair::Has(p.HostEvents, NetEventKind::PeerHello));
+}
+
+TEST(NetSession, ASecondHelloIsOutOfTurn) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    p.Guest.Receive("");  // nothing: nothing happens
+    p.Host.Receive(EncodeFrame(HelloMsg{kNetLimits.ProtocolVersion, kBuildNumber, {}}));
+    ASSERT_TRUE(p.Host.IsClosed());
+    EXPECT_EQ(p.Host.CloseText(), std::string(nettexts::kOutOfTurn) + "приветствие");
+}
+
+TEST(NetSession, AimBeforeTheSetUpIsOutOfTurn) {
+    SessionPair p;
+    p.Guest.Start();
+    p.Exchange();
+    p.Guest.Receive(EncodeFrame(AimMsg{1, 0, 0, 0, 0}));
+    ASSERT_TRUE(p.Guest.IsClosed());
+    EXPECT_EQ(p.Guest.CloseText(), std::string(nettexts::kOutOfTurn) + "прицел");
+    // The other side is told why.
+    p.Exchange();
+    EXPECT_TRUE(StartsWith(p.Host.CloseText(), nettexts::kRefusedByOther)) << p.Host.CloseText();
+}
+
+TEST(NetSession, OnlyTheSideThatPlaysTheStrikerStrikes) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});  // the guest plays 2
+    p.Host.BeginTurn(1);
+    p.Guest.BeginTurn(1);
+    EXPECT_FALSE(p.Guest.SendStrike(kStep));
+    EXPECT_FALSE(p.Guest.SendAim(AimMsg{1, 0, 0, 0, 0}));
+    EXPECT_TRUE(p.Host.SendAim(AimMsg{1, 1, 2, 3, 4}));
+    EXPECT_TRUE(p.Host.SendStrike(kStep));
+    p.Exchange();
+    ASSERT_EQ(p.GuestEvents.size(), 4u);  // hello, setup, aim, strike
+    EXPECT_EQ(p.GuestEvents[2].Kind, NetEventKind::Aim);
+    EXPECT_EQ(p.GuestEvents[3].Kind, NetEventKind::Strike);
+    EXPECT_EQ(std::get<StrikeMsg>(p.GuestEvents[3].Message).Participant, 1);
+    EXPECT_EQ(p.Guest.Strikes(), 1);
+}
+
+TEST(NetSession, AStrikeForAParticipantNotTheStrikerClosesTheSession) {
+    SessionPair p;
+    p.SetUp(3, {false, false, true, true});
+    p.Host.BeginTurn(2);  // the guest's participant 2 is to strike
+    p.Host.Receive(EncodeFrame(StrikeMsg{0, 3, kStep}));
+    ASSERT_TRUE(p.Host.IsClosed());
+    EXPECT_EQ(p.Host.CloseText(), std::string(nettexts::kOutOfTurn) + "удар");
+}
+
+TEST(NetSession, AStrikeForTheHostsOwnParticipantFromTheGuestIsRefused) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    p.Host.BeginTurn(1);
+    p.Host.Receive(EncodeFrame(StrikeMsg{0, 1, kStep}));
+    EXPECT_TRUE(p.Host.IsClosed());
+}
+
+TEST(NetSession, AStrikeWithAnotherTurnNumberIsRefused) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    p.Host.BeginTurn(2);
+    p.Host.Receive(EncodeFrame(StrikeMsg{5, 2, kStep}));
+    EXPECT_TRUE(p.Host.IsClosed());
+}
+
+TEST(NetSession, OnlyTheHostSendsTheRestingState) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    p.Host.BeginTurn(2);
+    p.Guest.BeginTurn(2);
+    ASSERT_TRUE(p.Guest.SendStrike(kStep));
+    p.Exchange();
+    EXPECT_FALSE(p.Guest.SendRestingState(RestingState{}));
+    p.Host.Receive(EncodeFrame(RestingStateMsg{0, RestingState{}}));
+    EXPECT_TRUE(p.Host.IsClosed());
+}
+
+TEST(NetSession, ARestingStateBeforeAnyStrikeIsOutOfTurn) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    p.Guest.BeginTurn(1);
+    p.Guest.Receive(EncodeFrame(RestingStateMsg{0, RestingState{}}));
+    ASSERT_TRUE(p.Guest.IsClosed());
+    EXPECT_EQ(p.Guest.CloseText(), std::string(nettexts::kOutOfTurn) + "положение на столе");
+}
+
+TEST(NetSession, TheNextTurnsMessagesWaitUntilThisSideGetsThere) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    p.Host.BeginTurn(1);
+    p.Guest.BeginTurn(1);
+    p.Host.SendStrike(kStep);
+    p.Host.SendRestingState(RestingState{});
+    p.Host.BeginTurn(2);
+    p.Exchange();
+    // The guest has the rest but has not begun turn 2: its aim to the host...
+    EXPECT_EQ(p.Guest.CurrentPhase(), NetSession::Phase::Rested);
+    // ...while the host, already in turn 2, hears of the guest's strike only
+    // once the guest strikes; and the host's next message waits at the guest.
+    p.Guest.BeginTurn(2);
+    ASSERT_TRUE(p.Guest.SendStrike(kStep));
+    p.Exchange();
+    EXPECT_EQ(p.Host.Strikes(), 2);
+    EXPECT_FALSE(p.Host.IsClosed());
+}
+
+TEST(NetSession, AMessageThatComesEarlyIsHeldAndJudgedLater) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    p.Guest.BeginTurn(1);
+    p.Host.BeginTurn(1);
+    p.Host.SendStrike(kStep);
+    p.Host.SendRestingState(RestingState{});
+    p.Exchange();
+    // An aim for participant 1 in the next turn, whose striker is 2: held...
+    p.Guest.Receive(EncodeFrame(AimMsg{1, 0, 0, 0, 0}));
+    EXPECT_FALSE(p.Guest.IsClosed());
+    // ...and refused when the turn it claims to be in begins.
+    p.Guest.BeginTurn(2);
+    EXPECT_TRUE(p.Guest.IsClosed());
+}
+
+TEST(NetSession, HeldMessagesAreBounded) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    std::string flood;
+    for (std::size_t i = 0; i <= kNetLimits.MaxHeldMessages; ++i) flood += EncodeFrame(AimMsg{1, 0, 0, 0, 0});
+    p.Guest.Receive(flood);
+    ASSERT_TRUE(p.Guest.IsClosed());
+    EXPECT_TRUE(StartsWith(p.Guest.CloseText(), nettexts::kOutOfTurn));
+}
+
+TEST(NetSession, AByeAfterTheLastStrikeComesAfterIt) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    p.Host.BeginTurn(1);
+    p.Host.SendStrike(kStep);
+    p.Host.SendRestingState(RestingState{});
+    p.Host.Quit();
+    p.Exchange();  // the guest has not begun its turn yet: all of it waits
+    EXPECT_FALSE(p.Guest.IsClosed());
+    p.Guest.BeginTurn(1);
+    auto events = p.Guest.TakeEvents();
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[0].Kind, NetEventKind::Strike);
+    EXPECT_EQ(events[1].Kind, NetEventKind::Resting);
+    EXPECT_EQ(events[2].Kind, NetEventKind::Closed);
+    EXPECT_EQ(events[2].Text, nettexts::kOtherQuit);
+    EXPECT_EQ(p.Host.CloseText(), nettexts::kYouQuit);
+}
+
+TEST(NetSession, ALostConnectionPlaysOutWhatArrivedBeforeIt) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    p.Host.BeginTurn(1);
+    p.Host.SendStrike(kStep);
+    p.Exchange();
+    p.Guest.Fail(nettexts::kConnectionLost);
+    EXPECT_FALSE(p.Guest.IsClosed());
+    p.Guest.BeginTurn(1);
+    const auto events = p.Guest.TakeEvents();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].Kind, NetEventKind::Strike);
+    EXPECT_EQ(events[1].Text, nettexts::kConnectionLost);
+}
+
+TEST(NetSession, MalformedBytesCloseBothSidesWithTheReason) {
+    SessionPair p;
+    p.Guest.Start();
+    p.Exchange();
+    p.Host.Receive(std::string("\x00\x00\x00\x03\x01\x63\x00", 7));
+    ASSERT_TRUE(p.Host.IsClosed());
+    EXPECT_EQ(p.Host.CloseText(), std::string(nettexts::kMalformed) + "неизвестный вид сообщения 99");
+    p.Exchange();
+    EXPECT_TRUE(StartsWith(p.Guest.CloseText(), nettexts::kRefusedByOther));
+    // A closed session takes nothing more and sends nothing more.
+    p.Host.Receive(EncodeFrame(KeepAliveMsg{}));
+    p.Host.SendKeepAlive();
+    EXPECT_EQ(p.Host.TakeOutgoing(), "");
+}
+
+TEST(NetSession, ARestartNeedsBothSides) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    EXPECT_FALSE(p.Host.AskRestart());  // the match has not ended
+    p.Host.EndMatch();
+    p.Guest.EndMatch();
+    EXPECT_TRUE(p.Host.AskRestart());
+    p.Exchange();
+    EXPECT_TRUE(SessionPair::Has(p.GuestEvents, NetEventKind::RestartAsked));
+    EXPECT_TRUE(p.Guest.AnswerRestart(true));
+    p.Exchange();
+    EXPECT_EQ(p.Host.CurrentPhase(), NetSession::Phase::Lobby);
+    EXPECT_EQ(p.Guest.CurrentPhase(), NetSession::Phase::Lobby);
+    // The host sets the match up again; the guest takes it.
+    MatchSetupMsg m;
+    m.Header = "[general]";
+    m.Num = 2;
+    EXPECT_TRUE(p.Host.SendSetup(m));
+    p.Exchange();
+    EXPECT_EQ(p.Guest.CurrentPhase(), NetSession::Phase::Started);
+}
+
+TEST(NetSession, ADeclinedRestartLeavesTheMatchOver) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    p.Host.EndMatch();
+    p.Guest.EndMatch();
+    p.Guest.AskRestart();
+    p.Exchange();
+    EXPECT_FALSE(p.Guest.AnswerRestart(true));  // nobody asked the guest
+    EXPECT_TRUE(p.Host.AnswerRestart(false));
+    p.Exchange();
+    EXPECT_EQ(p.Guest.CurrentPhase(), NetSession::Phase::Over);
+    ASSERT_TRUE(SessionPair::Has(p.GuestEvents, NetEventKind::RestartAnswered));
+    // An answer nobody asked for is out of turn.
+    p.Guest.Receive(EncodeFrame(RestartAnswerMsg{true}));
+    EXPECT_TRUE(p.Guest.IsClosed());
+}
+
+TEST(NetSession, BothAskingAtOnceIsAgreement) {
+    SessionPair p;
+    p.SetUp(2, {false, false, true});
+    p.Host.EndMatch();
+    p.Guest.EndMatch();
+    p.Host.AskRestart();
+    p.Guest.AskRestart();
+    p.Exchange();
+    EXPECT_EQ(p.Host.CurrentPhase(), NetSession::Phase::Lobby);
+    EXPECT_EQ(p.Guest.CurrentPhase(), NetSession::Phase::Lobby);
+}
+
+}  // namespace
+}  // namespace zel
