@@ -2,10 +2,17 @@
 // turns, match end; whatever comes out of turn closes it with a clear text.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
+
 #include "core/ProgramVersion.h"
 #include "net/NetCodec.h"
 #include "net/NetLimits.h"
 #include "net/NetTexts.h"
+#include "net/NetMatchSetup.h"
+#include "net/RestingState.h"
+#include "support/PeerPair.h"
+#include "support/RecordedMatch.h"
 #include "support/SessionPair.h"
 
 namespace zel {
@@ -273,6 +280,85 @@ TEST(NetSession, BothAskingAtOnceIsAgreement) {
     p.Exchange();
     EXPECT_EQ(p.Host.CurrentPhase(), NetSession::Phase::Lobby);
     EXPECT_EQ(p.Guest.CurrentPhase(), NetSession::Phase::Lobby);
+}
+
+// --- a whole match joined to its sessions (NetMatch) ----------------------
+
+TEST(NetMatch, AGuestWhosePhysicsDiffersByOneBitTakesTheHostsStateAndLogsIt) {
+    test::RecordedMatch rec(3, 7);
+    ASSERT_GT(rec.Steps.size(), 3u);
+    test::PeerPair pair(rec.Steps);
+    // The guest's friction one bit above the host's: every strike ends
+    // somewhere else by a hair.
+    pair.Guest.SetBeforeInit([](MatchState& s) { s.Ftr = std::nextafter(s.Ftr, 1.0); });
+    pair.Round();
+    std::array<bool, kMaxParticipants + 1> guestPlays{};
+    guestPlays[2] = true;
+    std::string error;
+    ASSERT_TRUE(pair.Host.HostReplay(rec.Path(), guestPlays, error)) << error;
+    pair.Run();
+    ASSERT_TRUE(pair.Host.Done() && pair.Guest.Done());
+
+    EXPECT_GT(pair.Guest.Match().DriftsTaken(), 0);
+    EXPECT_EQ(pair.Host.Match().DriftsTaken(), 0);
+    EXPECT_EQ(RestingStateDifference(CaptureRestingState(pair.Host.State()),
+                                     CaptureRestingState(pair.Guest.State())),
+              "");
+    const std::string log = test::TempDir::Read(pair.Guest.Log().Path());
+    EXPECT_NE(log.find(nettexts::kDrift), std::string::npos);
+    // Field by field, the host's value first: "R2.Xpos 20.3182.../20.3182...".
+    EXPECT_NE(log.find("pos "), std::string::npos) << log.substr(0, 300);
+    EXPECT_FALSE(std::filesystem::exists(pair.Host.Log().Path()));
+}
+
+TEST(NetMatch, WithTheSamePhysicsNothingIsTakenAndNothingLogged) {
+    test::RecordedMatch rec(2, 3);
+    test::PeerPair pair(rec.Steps);
+    pair.Round();
+    std::array<bool, kMaxParticipants + 1> guestPlays{};
+    guestPlays[1] = true;
+    std::string error;
+    ASSERT_TRUE(pair.Host.HostReplay(rec.Path(), guestPlays, error)) << error;
+    pair.Run();
+    ASSERT_TRUE(pair.Host.Done() && pair.Guest.Done());
+    EXPECT_EQ(pair.Guest.Match().DriftsTaken(), 0);
+    EXPECT_FALSE(std::filesystem::exists(pair.Guest.Log().Path()));
+    EXPECT_EQ(pair.Host.Output("").substr(40), pair.Guest.Output("").substr(40));
+    EXPECT_NE(pair.Host.Output("").find("Finished=1"), std::string::npos);
+}
+
+TEST(NetMatch, AMatchSetUpWithABadHeaderIsRefusedAndPlaysNothing) {
+    MatchState s;
+    ResetMatchDefaults(s);
+    MatchSetupMsg m;
+    m.Header = "[general]\r\nNum=3\r\nMaxX=-5\r\n[game]\r\n";
+    m.Num = 3;
+    const std::string error = ApplyMatchSetup(m, NetRole::Guest, s);
+    EXPECT_EQ(error.rfind(nettexts::kBadSetup, 0), 0u) << error;
+    EXPECT_FALSE(s.PlayedElsewhere[1]);
+}
+
+TEST(NetMatch, TheSetUpMarksWhoPlaysWhereAndKeepsThisSidesComputerPlayers) {
+    MatchState s;
+    ResetMatchDefaults(s);
+    test::KernelHarness h(3);
+    std::array<bool, kMaxParticipants + 1> guestPlays{};
+    guestPlays[2] = true;
+    const MatchSetupMsg m = MakeMatchSetup(h.S, guestPlays);
+    s.Players[1] = PlayerKind::Master;
+    s.Players[2] = PlayerKind::Master;
+    ASSERT_EQ(ApplyMatchSetup(m, NetRole::Host, s), "");
+    EXPECT_EQ(s.Num, 3);
+    EXPECT_FALSE(s.PlayedElsewhere[1]);
+    EXPECT_TRUE(s.PlayedElsewhere[2]);
+    EXPECT_EQ(s.Players[1], PlayerKind::Master);
+    EXPECT_EQ(s.Players[2], PlayerKind::Human);  // the guest's hands, not our computer
+    MatchState g;
+    ResetMatchDefaults(g);
+    ASSERT_EQ(ApplyMatchSetup(m, NetRole::Guest, g), "");
+    EXPECT_TRUE(g.PlayedElsewhere[1]);
+    EXPECT_FALSE(g.PlayedElsewhere[2]);
+    EXPECT_EQ(g.Vembas[3].R, "C");
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ void NetSession::Emit(NetEventKind kind, NetMessage m, std::string text) {
     events_.push_back(NetEvent{kind, std::move(m), std::move(text)});
 }
 
-void NetSession::Close(const std::string& text) {
+void NetSession::Close(std::string text) {
     if (phase_ == Phase::Closed) return;
     phase_ = Phase::Closed;
     closeText_ = text;

@@ -98,7 +98,7 @@ private:
     void Emit(NetEventKind kind, NetMessage m = KeepAliveMsg{}, std::string text = {});
     // Closes because of what the other side sent: Refuse out, Closed event.
     void Reject(const std::string& text);
-    void Close(const std::string& text);
+    void Close(std::string text);
     void AgreeRestart();
 
     NetRole role_;
