@@ -460,6 +460,16 @@ TEST(MatchKernel, ARemoteStrikePlaysAsTheLocalOneAndIsRecorded) {
     EXPECT_EQ(Count(TempDir::Read(remote.ReplayPath()), FormatReplayStep(record)), 1u);
 }
 
+TEST(MatchKernel, TheQuitPromptHereDoesNotStopTheOtherSidesStrike) {
+    KernelHarness h;
+    StartWithRemoteStriker(h);
+    h.Press(vk::kEscape);
+    ASSERT_EQ(h.S.Win.ExitAsked, kTrue);
+    const VembaRecord& v = h.S.Vembas[h.S.CurG];
+    EXPECT_TRUE(h.Kernel.RemoteStrike(ReplayStepRecord{30, 0, v.Xpos - 20, v.Ypos, 0}));
+    EXPECT_EQ(h.S.Win.RunTimerOn, kTrue);
+}
+
 TEST(MatchKernel, RemoteAndScriptedStrikesKeepToTheirOwnTurns) {
     KernelHarness h;
     ASSERT_TRUE(h.Init());
