@@ -34,6 +34,8 @@ public:
     // address of the computer for the game; tests give 127.0.0.1). False,
     // with the reason in `error` (kCannotListen and the system's words).
     bool Listen(const QHostAddress& address, quint16 port, std::string& error);
+    // The same on every address of the computer, as the game listens.
+    bool Listen(quint16 port, std::string& error) { return Listen(QHostAddress::Any, port, error); }
     // The port listened on, and this computer's addresses to tell the guest.
     quint16 ListenPort() const;
     QStringList ListenAddresses() const;
