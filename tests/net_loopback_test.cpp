@@ -6,6 +6,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
 #include <QTcpSocket>
 
 #include <filesystem>
@@ -263,6 +266,61 @@ TEST(NetLoopback, ASecondGuestIsTurnedAway) {
     RunUntil([&] { return second.Socket.state() == QAbstractSocket::UnconnectedState; }, 2000);
     EXPECT_NE(second.Socket.state(), QAbstractSocket::ConnectedState);
     EXPECT_EQ(host.Session().PeerNames(), std::vector<std::string>{"Первый"});
+}
+
+// zel-sim's two network peers as two processes over 127.0.0.1, on a whole
+// match of eight with walls and posts.
+TEST(NetLoopback, ZelSimHostAndJoinPrintWhatTheReplayPrints) {
+    RecordedMatch rec(8, 21);
+    ASSERT_GT(rec.Steps.size(), 8u);
+    const QString sim = ZEL_SIM_PATH;
+    const QString replay = QString::fromStdString(rec.Path());
+    TempDir dir;
+
+    QProcess replayed;
+    replayed.start(sim, {"replay", replay});
+    ASSERT_TRUE(replayed.waitForFinished(kWaitMs));
+    const QByteArray want = replayed.readAllStandardOutput();
+
+    QProcess host;
+    host.start(sim, {"host", "0", replay, "--bind", "127.0.0.1", "--record",
+                     QString::fromStdString(dir.File("host.sav"))});
+    QByteArray said;
+    quint16 port = 0;
+    ASSERT_TRUE(RunUntil([&] {
+        host.waitForReadyRead(10);
+        said += host.readAllStandardError();
+        const auto m = QRegularExpression("listening on port (\\d+)").match(QString::fromUtf8(said));
+        if (m.hasMatch()) port = static_cast<quint16>(m.captured(1).toUInt());
+        return port != 0;
+    }));
+    QProcess guest;
+    guest.start(sim, {"join", "127.0.0.1", QString::number(port), "--record",
+                      QString::fromStdString(dir.File("guest.sav"))});
+    ASSERT_TRUE(guest.waitForFinished(kWaitMs));
+    ASSERT_TRUE(host.waitForFinished(kWaitMs));
+    EXPECT_EQ(host.exitCode(), 0) << host.readAllStandardError().toStdString();
+    EXPECT_EQ(guest.exitCode(), 0) << guest.readAllStandardError().toStdString();
+    const std::string expected = WithoutFirstLine(want.toStdString());
+    EXPECT_EQ(WithoutFirstLine(host.readAllStandardOutput().toStdString()), expected);
+    EXPECT_EQ(WithoutFirstLine(guest.readAllStandardOutput().toStdString()), expected);
+    EXPECT_EQ(ReplayMiddle(dir.File("host.sav")), ReplayMiddle(dir.File("guest.sav")));
+}
+
+TEST(NetLoopback, ZelSimJoinWithNobodyThereEndsWithTheReason) {
+    // A port nobody listens on: take a free one and let it go again.
+    quint16 port = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        port = probe.serverPort();
+    }
+    QProcess guest;
+    guest.start(ZEL_SIM_PATH, {"join", "127.0.0.1", QString::number(port)});
+    ASSERT_TRUE(guest.waitForFinished(kWaitMs));
+    EXPECT_EQ(guest.exitCode(), 1);
+    EXPECT_EQ(guest.readAllStandardOutput(), QByteArray());
+    EXPECT_NE(QString::fromUtf8(guest.readAllStandardError()).indexOf(QString::fromUtf8(nettexts::kCannotConnect)), -1);
 }
 
 }  // namespace
