@@ -143,16 +143,18 @@ TEST(NetSession, TheNextTurnsMessagesWaitUntilThisSideGetsThere) {
     p.Guest.BeginTurn(1);
     p.Host.SendStrike(kStep);
     p.Host.SendRestingState(RestingState{});
-    p.Host.BeginTurn(2);
     p.Exchange();
-    // The guest has the rest but has not begun turn 2: its aim to the host...
     EXPECT_EQ(p.Guest.CurrentPhase(), NetSession::Phase::Rested);
-    // ...while the host, already in turn 2, hears of the guest's strike only
-    // once the guest strikes; and the host's next message waits at the guest.
+    // The guest begins turn 2 and strikes before the host has finished
+    // turn 1: the host holds the strike until its own turn 2 begins.
     p.Guest.BeginTurn(2);
     ASSERT_TRUE(p.Guest.SendStrike(kStep));
     p.Exchange();
+    EXPECT_EQ(p.Host.Strikes(), 1);
+    EXPECT_FALSE(SessionPair::Has(p.HostEvents, NetEventKind::Strike));
+    p.Host.BeginTurn(2);
     EXPECT_EQ(p.Host.Strikes(), 2);
+    EXPECT_TRUE(SessionPair::Has(p.Host.TakeEvents(), NetEventKind::Strike));
     EXPECT_FALSE(p.Host.IsClosed());
 }
 
