@@ -65,12 +65,14 @@ bool NetLink::Listen(const QHostAddress& address, quint16 port, std::string& err
 quint16 NetLink::ListenPort() const { return server_.serverPort(); }
 
 QStringList NetLink::ListenAddresses() const {
-    QStringList out;
+    // The addresses another computer can reach first; this computer's own
+    // loopback last (a second copy of the game here can use it).
+    QStringList out, loopback;
     for (const QHostAddress& a : QNetworkInterface::allAddresses()) {
         if (a.protocol() != QAbstractSocket::IPv4Protocol) continue;
-        out << a.toString();
+        (a.isLoopback() ? loopback : out) << a.toString();
     }
-    return out;
+    return out + loopback;
 }
 
 void NetLink::Connect(const QString& host, quint16 port) {

@@ -36,7 +36,8 @@ public:
     bool Listen(const QHostAddress& address, quint16 port, std::string& error);
     // The same on every address of the computer, as the game listens.
     bool Listen(quint16 port, std::string& error) { return Listen(QHostAddress::Any, port, error); }
-    // The port listened on, and this computer's addresses to tell the guest.
+    // The port listened on, and this computer's IPv4 addresses to tell the
+    // guest (the loopback address last).
     quint16 ListenPort() const;
     QStringList ListenAddresses() const;
     // Guest: connects; `event` Closed with kCannotConnect when it fails.
