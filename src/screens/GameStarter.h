@@ -64,6 +64,9 @@ public:
 
     // The match window closed: records 1..8 get their slot masses back.
     void MatchClosed() { RestoreSlotMasses(); }
+    // A match set up elsewhere (the other computer's) is about to fill the
+    // records: their slot masses are noted for MatchClosed.
+    void KeepSlotMasses() { NoteSlotMasses(); }
 
     // Whether a start is running now (the start buttons ignore presses then).
     bool Busy() const { return busy_; }

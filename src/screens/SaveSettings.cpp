@@ -31,6 +31,7 @@ SettingsValues CollectSettings(const SettingsStore& store, const MatchState& s) 
     v.PipaBox = options.PipaBox();
     v.BordMode = s.BordMode;
     v.BordSimm = s.BordSimm;
+    v.Net = store.Net;
     return v;
 }
 
