@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that each floor of src/ includes only itself and the floors below
 # it (base < core and physics < ai < settings < screen models; the simulator
-# sits on the core and the computer player). Prints every include that breaks the order; exit status 1
+# sits on the core and the computer player; the network protocol on the
+# core, its TCP link on the protocol and Qt Core and Network). Prints every include that breaks the order; exit status 1
 # when there is one.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/../src" && pwd)
@@ -30,6 +31,23 @@ check physics base core physics
 check ai base core physics ai
 check settings base core physics settings
 check sim base core physics ai sim
+# Network play: the protocol on the core; the TCP link on the protocol and the
+# headless match (zel-sim's network peers), with Qt Core and Network only.
+check net base core physics net
+check netqt base core physics ai sim net netqt
+bad=$(grep -rnE '#include <Q' "$src/net" || true)
+if [ -n "$bad" ]; then
+  echo "net is below Qt but includes it:"
+  echo "$bad" | sed "s|$src/||"
+  status=1
+fi
+bad=$(grep -rnE '#include <Q(Widget|Gui|Open|Window|Application|Painter|Image|Test)|#include <(GL/|AL/|sndfile|assimp)' \
+      "$src/netqt" || true)
+if [ -n "$bad" ]; then
+  echo "netqt uses only Qt Core and Network, but includes:"
+  echo "$bad" | sed "s|$src/||"
+  status=1
+fi
 
 # The screen models need no Qt and nothing of the windows.
 models=(ApplyDefaultSettings GameStarter LoadSettings OptionsScreenModel PieceEditorModel

@@ -16,7 +16,7 @@ bool MatchKernel::ComputerToStrike() const {
     const MatchWindowFields& w = s_.Win;
     if (IsSet(w.ReplayMode) || !IsSet(s_.GameRunning) || IsSet(w.ExitAsked)) return false;
     if (w.CtrlState != kCtrlAiming && w.CtrlState != kCtrlCharging) return false;
-    return ComputerPlays() && IsSet(s_.Vembas[static_cast<std::size_t>(s_.CurG)].Life);
+    return ComputerPlays() && !RemotePlays() && IsSet(s_.Vembas[static_cast<std::size_t>(s_.CurG)].Life);
 }
 
 bool MatchKernel::ComputerAim(double camX, double camZ, double aimAngle) {
@@ -27,6 +27,7 @@ bool MatchKernel::ComputerAim(double camX, double camZ, double aimAngle) {
     port_.OrientArrow(aimAngle);
     UpdateControl();
     port_.RefreshCamera();
+    NotifyAim();
     return true;
 }
 
@@ -43,6 +44,7 @@ bool MatchKernel::ComputerRelease(double camX, double camZ) {
     s_.CamX = camX;
     s_.CamZ = camZ;
     port_.RefreshCamera();
+    NotifyAim();
     ReleaseStrike();
     return true;
 }

@@ -29,7 +29,7 @@ constexpr std::int16_t kMaxPower = 100;
 void MatchKernel::KeyDown(int key) {
     // A replay plays its recorded strikes and the computer its own: only
     // the view is the person's then.
-    HandleKeyDown(key, !IsSet(s_.Win.ReplayMode) && !ComputerPlays());
+    HandleKeyDown(key, !IsSet(s_.Win.ReplayMode) && !ComputerPlays() && !RemotePlays());
 }
 
 void MatchKernel::HandleKeyDown(int key, bool strikeKeys) {
@@ -142,11 +142,12 @@ void MatchKernel::HandleKeyDown(int key, bool strikeKeys) {
         break;
     }
     port_.RefreshCamera();
+    NotifyAim();
 }
 
 void MatchKernel::KeyUp(int key) {
     if (key != vk::kSpace || s_.Win.CtrlState != kCtrlCharging) return;
-    if (IsSet(s_.Win.ReplayMode) || ComputerPlays()) return;
+    if (IsSet(s_.Win.ReplayMode) || ComputerPlays() || RemotePlays()) return;
     ReleaseStrike();
 }
 
@@ -158,6 +159,7 @@ void MatchKernel::ShowTarg() {
     port_.OrientArrow(w.AimAngle);
     w.CtrlState = kCtrlAiming;
     UpdateControl();
+    NotifyAim();
 }
 
 void MatchKernel::UpdateControl() {
@@ -178,7 +180,13 @@ void MatchKernel::ReleaseStrike() {
         PlayStrikeSound();
         StrikeVemba(*striker, seg, w.Power);
         // The strike leaves its vector in X2/Y2: that is what a replay needs.
-        RecordStrike(seg);
+        ReplayStepRecord r;
+        r.Xvec = seg.X2;
+        r.Yvec = seg.Y2;
+        r.X = seg.X1;
+        r.Y = seg.Y1;
+        r.G = 0;
+        StrikeMade(r);
     }
     HideLabels();
     StartSimulation();

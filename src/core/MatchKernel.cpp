@@ -73,6 +73,7 @@ void MatchKernel::StartSimulation() {
 bool MatchKernel::Init(const std::string& replayPath) {
     MatchWindowFields& w = s_.Win;
     closed_ = false;
+    turnEndHeld_ = false;
     stepsApplied_ = 0;
     replayExhausted_ = false;
     w.RunTimerOn = kFalse;
@@ -148,11 +149,13 @@ bool MatchKernel::Init(const std::string& replayPath) {
         w.Busy = kFalse;
         GameKernel();
     } else {
+        NotifyTurnStart();
         ShowTarg();
         if (IsSet(w.ContinueGame)) {
             w.AimAngle = aim;
             port_.OrientArrow(aim);
             UpdateControl();
+            NotifyAim();
         }
         w.Busy = kFalse;
     }
@@ -180,6 +183,7 @@ void MatchKernel::RunTimerTick() {
         // Busy stays latched: the following ticks idle until the next strike.
         w.PauseOn = kTrue;
         s_.StatusText = texts::kTurnChange;
+        if (onRest_) onRest_();
         return;
     }
     PhysStep(s_, 1.0);
@@ -188,7 +192,7 @@ void MatchKernel::RunTimerTick() {
 }
 
 void MatchKernel::PauseTick() {
-    if (!IsSet(s_.Win.PauseOn)) return;
+    if (!IsSet(s_.Win.PauseOn) || turnEndHeld_) return;
     s_.Win.PauseOn = kFalse;
     AccountTurn(s_, port_);
     s_.SginFlushed = kFalse;
@@ -242,6 +246,7 @@ void MatchKernel::GameKernel() {
         return;
     }
     s_.StatusText = texts::kAimHint;
+    NotifyTurnStart();
     ShowTarg();
 }
 

@@ -71,6 +71,56 @@ public:
     // then the space bar released: the strike goes out as a person's does.
     bool ComputerRelease(double camX, double camZ);
 
+    // --- the other computer's hands (RemoteHands.cpp) ---------------------
+    // In a network match the participants with PlayedElsewhere set are
+    // played on the other computer: their turns refuse the local strike
+    // keys as a computer player's do, and show what arrives from there.
+    // True while such a participant is to strike: a live match runs, its
+    // strike has not come, and the quit prompt is not up.
+    bool RemoteToStrike() const;
+    // The other striker's camera (x, z), aim and power as they change there;
+    // values that are not finite or beyond any table are refused.
+    bool RemoteAim(double camX, double camZ, double aimAngle, int power);
+    // The other striker's strike, played exactly as replay mode plays a
+    // step record, and recorded into this side's replay.
+    bool RemoteStrike(const ReplayStepRecord& step);
+    // A strike of a participant played here given as a step record (the
+    // headless host plays a recorded replay this way): played as RemoteStrike
+    // plays it, recorded, and reported to the strike listener.
+    bool ScriptedStrike(const ReplayStepRecord& step);
+    // True while a participant played here is to strike (live match, before
+    // the strike), whoever's hands those are.
+    bool LocalToStrike() const;
+
+    // The striker's view as the aim listener reports it.
+    struct AimView {
+        int Participant = 0;
+        double CamX = 0;
+        double CamZ = 0;
+        double AimAngle = 0;
+        int Power = 0;
+    };
+    // Called with every strike made here (keys, computer, script) with the
+    // record the replay file gets, whether or not a replay is written.
+    void SetStrikeListener(std::function<void(const ReplayStepRecord&)> f) { onStrike_ = std::move(f); }
+    // Called when the camera, aim or power of a striker played here changed.
+    void SetAimListener(std::function<void(const AimView&)> f) { onAim_ = std::move(f); }
+    // Called at every turn start of a live match with the striker.
+    void SetTurnListener(std::function<void(int)> f) { onTurn_ = std::move(f); }
+    // Called when everything has come to rest after a strike, before the
+    // turn end accounts it.
+    void SetRestListener(std::function<void()> f) { onRest_ = std::move(f); }
+    // While held, PauseTick does nothing (PauseOn stays set); the guest
+    // holds each turn end until the host's resting state has been compared.
+    void HoldTurnEnd(bool held) { turnEndHeld_ = held; }
+    bool TurnEndHeld() const { return turnEndHeld_; }
+    // The pieces' frames follow their records again after the piece state
+    // was replaced (the host's resting state taken over).
+    void PiecesReplaced();
+    // The other computer is gone: every participant is played here from now
+    // on, the turn end is no longer held, the status line shows `text`.
+    void PlayAlone(const std::string& text);
+
     // Close sequence: stop, shut the scene, finish or drop the replay file,
     // open the next window. Runs once per Init; later calls do nothing.
     void Close();
@@ -91,7 +141,7 @@ public:
     // Playback: the replay file to read steps from (opened by the caller).
     ReplayReader& Playback() { return reader_; }
     ReplayWriter& Recorder() { return writer_; }
-    // Step records applied so far (replay mode).
+    // Step records applied so far (replay mode, remote and scripted strikes).
     int StepsApplied() const { return stepsApplied_; }
     // True when the replay file ran out of step records.
     bool ReplayExhausted() const { return replayExhausted_; }
@@ -115,8 +165,16 @@ private:
     void HandleKeyDown(int vk, bool strikeKeys);
     // True when the participant to play is the computer's.
     bool ComputerPlays() const;
+    // True when the participant to play is played on the other computer.
+    bool RemotePlays() const;
+    // A strike made here: into the replay, then to the strike listener.
+    void StrikeMade(const ReplayStepRecord& r);
+    // The camera, aim or power of a striker played here may have changed.
+    void NotifyAim();
+    void NotifyTurnStart();
+    // A step record played as replay mode plays it; false when no striker.
+    void PlayStep(const ReplayStepRecord& r);
     void PlayStrikeSound();
-    void RecordStrike(const Segment& afterStrike);
     // Replay turn start: reads and plays one step record.
     void PlayReplayStep();
     // After a strike (live or replayed) the simulation runs.
@@ -133,6 +191,13 @@ private:
     std::string saveFolder_;                      // where F5 writes
     std::function<std::string()> saveStamp_;      // file-name stamp; empty: now
     std::function<std::string()> saveDateTime_;   // header date; empty: now
+    std::function<void(const ReplayStepRecord&)> onStrike_;
+    std::function<void(const AimView&)> onAim_;
+    std::function<void(int)> onTurn_;
+    std::function<void()> onRest_;
+    bool turnEndHeld_ = false;
+    AimView lastAim_;        // what the aim listener was last told
+    bool aimReported_ = false;
 };
 
 }  // namespace zel

@@ -18,6 +18,7 @@ void ResetMatchDefaults(MatchState& s) {
     s.Num = 2;
     s.Ftr = 0.02;
     s.Players.fill(PlayerKind::Human);
+    s.PlayedElsewhere.fill(false);
     ResetLayout(s);
 }
 

@@ -42,6 +42,9 @@ struct MatchState {
     // [1..8] who plays each participant; ResetMatchDefaults makes them all
     // people, so replays and continued games never hand a turn to the computer.
     std::array<PlayerKind, kMaxParticipants + 1> Players{};
+    // [1..8] participants played on the other computer of a network match;
+    // no file stores it, ResetMatchDefaults clears it.
+    std::array<bool, kMaxParticipants + 1> PlayedElsewhere{};
 
     // --- table and rule switches ------------------------------------------
     std::int16_t MaxX = 600;        // table width, table units

@@ -20,15 +20,9 @@ bool Finite(const ReplayStepRecord& r) {
 
 }  // namespace
 
-void MatchKernel::RecordStrike(const Segment& afterStrike) {
-    if (!RecordsReplay() || !writer_.IsOpen()) return;
-    ReplayStepRecord r;
-    r.Xvec = afterStrike.X2;
-    r.Yvec = afterStrike.Y2;
-    r.X = afterStrike.X1;
-    r.Y = afterStrike.Y1;
-    r.G = 0;
-    writer_.AppendStep(r, port_, log_);
+void MatchKernel::StrikeMade(const ReplayStepRecord& r) {
+    if (RecordsReplay() && writer_.IsOpen()) writer_.AppendStep(r, port_, log_);
+    if (onStrike_) onStrike_(r);
 }
 
 void MatchKernel::PlayReplayStep() {
@@ -44,6 +38,11 @@ void MatchKernel::PlayReplayStep() {
         EndWindow();
         return;
     }
+    PlayStep(r);
+}
+
+void MatchKernel::PlayStep(const ReplayStepRecord& r) {
+    MatchWindowFields& w = s_.Win;
     ++stepsApplied_;
 
     if (r.G != 0) {

@@ -174,14 +174,12 @@ std::string ReadContinuedGame(const IniFile& f, MatchState& s, SlotSetups& slots
     return "";
 }
 
-ReplaySetupRead ReadReplaySetup(const std::string& path) {
+namespace {
+
+// The replay header's checks and reading on a file already open; `path`
+// names the file in the errors.
+ReplaySetupRead ReadReplaySetupFrom(const IniFile& f, const std::string& path) {
     ReplaySetupRead out;
-    IniFile f;
-    std::string error;
-    if (!f.Open(path, error)) {
-        out.Error = "Не удалось прочитать файл " + path + ": " + error;
-        return out;
-    }
     if (!f.HasSection(kGeneral)) {
         out.Error = "Файл " + path + " не является повтором: нет раздела [general]";
         return out;
@@ -229,8 +227,29 @@ ReplaySetupRead ReadReplaySetup(const std::string& path) {
     return out;
 }
 
-std::string LoadReplaySetup(const std::string& path, MatchState& s, SlotSetups& slots) {
-    const ReplaySetupRead read = ReadReplaySetup(path);
+}  // namespace
+
+ReplaySetupRead ReadReplaySetup(const std::string& path) {
+    IniFile f;
+    std::string error;
+    if (!f.Open(path, error)) {
+        ReplaySetupRead out;
+        out.Error = "Не удалось прочитать файл " + path + ": " + error;
+        return out;
+    }
+    return ReadReplaySetupFrom(f, path);
+}
+
+ReplaySetupRead ReadReplaySetupText(std::string_view text, const std::string& name) {
+    IniFile f;
+    f.OpenText(text);
+    return ReadReplaySetupFrom(f, name);
+}
+
+namespace {
+
+std::string LoadReplaySetupFrom(const ReplaySetupRead& read, const std::string& path,
+                                MatchState& s, SlotSetups& slots) {
     if (!read.Ok) {
         ResetMatchDefaults(s);
         return read.Error;
@@ -261,13 +280,28 @@ std::string LoadReplaySetup(const std::string& path, MatchState& s, SlotSetups& 
     return "";
 }
 
-std::string PrepareReplayPlayback(const std::string& path, MatchState& s, SlotSetups& slots) {
-    const std::string error = LoadReplaySetup(path, s, slots);
+std::string StartFromFirstSlot(const std::string& error, MatchState& s) {
     if (!error.empty()) return error;
     // Init starts every replay from the first turn slot.
     s.CurNG = 1;
     s.CurG = s.KtoHodit[1];
     return "";
+}
+
+}  // namespace
+
+std::string LoadReplaySetup(const std::string& path, MatchState& s, SlotSetups& slots) {
+    return LoadReplaySetupFrom(ReadReplaySetup(path), path, s, slots);
+}
+
+std::string PrepareReplayPlayback(const std::string& path, MatchState& s, SlotSetups& slots) {
+    return StartFromFirstSlot(LoadReplaySetup(path, s, slots), s);
+}
+
+std::string PrepareReplayPlaybackText(std::string_view text, const std::string& name,
+                                      MatchState& s, SlotSetups& slots) {
+    return StartFromFirstSlot(
+        LoadReplaySetupFrom(ReadReplaySetupText(text, name), name, s, slots), s);
 }
 
 }  // namespace zel

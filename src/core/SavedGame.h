@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "base/Dialogs.h"
 #include "core/MatchSetup.h"
@@ -84,5 +85,11 @@ std::string LoadReplaySetup(const std::string& path, MatchState& s, SlotSetups& 
 // LoadReplaySetup, then the turn counters a replay starts from (the first
 // turn slot plays first), as the game and zel-sim both start a playback.
 std::string PrepareReplayPlayback(const std::string& path, MatchState& s, SlotSetups& slots);
+
+// The same two on a replay header already in memory, as a network match's
+// set-up carries it; `name` stands for the file in the errors.
+ReplaySetupRead ReadReplaySetupText(std::string_view text, const std::string& name);
+std::string PrepareReplayPlaybackText(std::string_view text, const std::string& name,
+                                      MatchState& s, SlotSetups& slots);
 
 }  // namespace zel
