@@ -36,6 +36,11 @@ GameScreens::GameScreens(ScreenEnvironment env)
 
 GameScreens::~GameScreens() = default;
 
+void GameScreens::AdoptConnector(std::unique_ptr<NetConnector> net) {
+    ownedNet_ = std::move(net);
+    env_.Net = ownedNet_.get();
+}
+
 StartWindow* GameScreens::Start() { return env_.Navigator->Get<StartWindow>(kStartScreen); }
 OptionsWindow* GameScreens::Options() { return env_.Navigator->Get<OptionsWindow>(kOptionsScreen); }
 ResultsWindow* GameScreens::Results() { return env_.Navigator->Get<ResultsWindow>(kResultScreen); }
@@ -94,10 +99,10 @@ void GameScreens::NetworkLost(const std::string& message) {
     guestGame_ = false;
     NetworkWindow* net = dynamic_cast<NetworkWindow*>(env_.Navigator->Existing(kNetworkScreen));
     if (net && net->isVisible()) {
-        net->Failed(message);
+        if (!message.empty()) net->Failed(message);
         return;
     }
-    Tell(*env_.Messages, message, MsgIcon::Critical);
+    if (!message.empty()) Tell(*env_.Messages, message, MsgIcon::Critical);
     // The setup screen sets a match of this computer alone from now on.
     env_.Store->Start.SetNetworkMode(false);
     if (StartWindow* start = dynamic_cast<StartWindow*>(env_.Navigator->Existing(kStartScreen)))

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,9 @@ public:
     void RunFromBrowser(QWidget* browser, const std::string& playbackPath);
 
     // --- network play (only with a connection in the environment) ---------
+    // The program's connection, kept as long as the screens; it becomes
+    // the environment's.
+    void AdoptConnector(std::unique_ptr<NetConnector> net);
     // "Сетевая игра": hides `from` (the main menu) and shows the network
     // screen in its window state, nothing open.
     void OpenNetwork(QWidget* from);
@@ -88,8 +92,9 @@ public:
     // screen shows (the network or the results screen). The slot masses of
     // the setup screen come back when the match ends, as after StartGame.
     bool RunGuestMatch(const std::function<bool(MatchState&)>& fill);
-    // The connection ended outside a match (`message` says why): shown, and
-    // the screen that shows goes on without the other computer.
+    // The connection ended outside a match (`message` says why; "" when it
+    // was said already): shown, and the screen that shows goes on without
+    // the other computer.
     void NetworkLost(const std::string& message);
 
     // StartGame with `caller` as the calling screen: its failures open the
@@ -122,6 +127,7 @@ private:
     QPointer<QWidget> caller_;       // the screen that started the running match
     bool matchRunning_ = false;      // a match was handed to the match window
     bool guestGame_ = false;         // this computer joined a network game
+    std::unique_ptr<NetConnector> ownedNet_;  // the connection of network play, if adopted
 };
 
 }  // namespace zel::screens

@@ -56,7 +56,9 @@ public:
     // screen put in the records, every piece the first model with mass 1);
     // the display check (message "Некорректные параметры
     // графики.", options screen, stop); NumLock; the warning about the name
-    // labels; ReplayMode and ContinueGame cleared; the match window.
+    // labels; ReplayMode and ContinueGame cleared; the match window. While the
+// setup screen sets up a network match, PlayedElsewhere marks the
+// participants whose slots are played on the other computer.
     // KtoHodit is the callers' (a list that is not an order of 1..Num plays
     // 1..Num). With fewer checked slots than GamersKolvo the match has as many
     // participants as there are checked slots.

@@ -180,6 +180,11 @@ void ResultsWindow::PlayAgainNow() {
     screens_.StartGameFrom(this);
 }
 
+void ResultsWindow::WaitForHost() {
+    model_.SetWaitingForPeer(true);
+    Refresh();
+}
+
 void ResultsWindow::RestartRefused() {
     model_.SetWaitingForPeer(false);
     Refresh();

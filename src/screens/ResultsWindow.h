@@ -32,6 +32,8 @@ public:
     void PlayAgainNow();
     // The other computer said no, or is gone: the button can be used again.
     void RestartRefused();
+    // The guest agreed: the host's set-up will start the match.
+    void WaitForHost();
     bool WaitingForPeer() const { return model_.WaitingForPeer(); }
     void SaveReplay();
     void LoadReplay();
