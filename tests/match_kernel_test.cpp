@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/KeyCodes.h"
+#include "core/ReplayFile.h"
 #include "physics/Motion.h"
 #include "support/KernelHarness.h"
 
@@ -368,6 +369,197 @@ TEST(MatchKernel, MatchWithNobodyLeftEndsOnMatchOver) {
     EXPECT_EQ(h.S.GameRunning, kFalse);
     h.Kernel.Close();
     EXPECT_EQ(h.Port.NextWindows[0].Screen, NextScreen::Results);
+}
+
+// --- participants played on the other computer --------------------------
+
+// A harness whose first striker is played on the other computer.
+void StartWithRemoteStriker(KernelHarness& h) {
+    h.S.PlayedElsewhere[h.S.KtoHodit[1]] = true;
+    ASSERT_TRUE(h.Init());
+}
+
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+TEST(MatchKernel, ARemoteParticipantsTurnRefusesTheStrikeKeysButNotTheCamera) {
+    KernelHarness h;
+    StartWithRemoteStriker(h);
+    EXPECT_TRUE(h.Kernel.RemoteToStrike());
+    EXPECT_FALSE(h.Kernel.LocalToStrike());
+    EXPECT_FALSE(h.Kernel.ComputerToStrike());
+    const double aim = h.S.Win.AimAngle, camX = h.S.CamX;
+    h.Strike(50);
+    h.Press(vk::kLeft);
+    h.Press(vk::kF2);
+    EXPECT_EQ(h.S.Win.CtrlState, kCtrlAiming);
+    EXPECT_EQ(h.S.Win.Power, 0);
+    EXPECT_TRUE(SameBits(h.S.Win.AimAngle, aim));
+    h.Press(vk::kPad4);
+    EXPECT_NE(h.S.CamX, camX);
+}
+
+TEST(MatchKernel, RemoteAimShowsTheStrikersViewAsItArrives) {
+    KernelHarness h;
+    StartWithRemoteStriker(h);
+    ASSERT_TRUE(h.Kernel.RemoteAim(1.5, -2.5, 0.75, 0));
+    EXPECT_EQ(h.S.CamX, 1.5);
+    EXPECT_EQ(h.S.CamZ, -2.5);
+    EXPECT_EQ(h.S.Win.AimAngle, 0.75);
+    EXPECT_EQ(h.Port.ArrowAngles.back(), 0.75);
+    ASSERT_TRUE(h.Kernel.RemoteAim(1.5, -2.5, 0.75, 40));
+    EXPECT_EQ(h.S.Win.CtrlState, kCtrlCharging);
+    EXPECT_EQ(h.S.StatusText, "Сила удара: 40");
+}
+
+TEST(MatchKernel, RemoteAimRefusesWhatNoTableHas) {
+    KernelHarness h;
+    StartWithRemoteStriker(h);
+    const double camX = h.S.CamX;
+    EXPECT_FALSE(h.Kernel.RemoteAim(std::nan(""), 0, 0, 0));
+    EXPECT_FALSE(h.Kernel.RemoteAim(1e6, 0, 0, 0));
+    EXPECT_FALSE(h.Kernel.RemoteAim(0, 0, INFINITY, 0));
+    EXPECT_FALSE(h.Kernel.RemoteAim(0, 0, 0, 101));
+    EXPECT_FALSE(h.Kernel.RemoteAim(0, 0, 0, -1));
+    EXPECT_TRUE(SameBits(h.S.CamX, camX));
+}
+
+TEST(MatchKernel, LocalStrikesReachTheListenerWithTheRecordTheReplayGets) {
+    KernelHarness h;
+    std::vector<ReplayStepRecord> heard;
+    h.Kernel.SetStrikeListener([&](const ReplayStepRecord& r) { heard.push_back(r); });
+    ASSERT_TRUE(h.Init());
+    h.Strike(60);
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(Count(TempDir::Read(h.ReplayPath()), FormatReplayStep(heard[0])), 1u);
+    EXPECT_NEAR(Hypot(heard[0].Xvec, heard[0].Yvec), 60, 0.5);
+}
+
+TEST(MatchKernel, ARemoteStrikePlaysAsTheLocalOneAndIsRecorded) {
+    KernelHarness local;
+    ReplayStepRecord record;
+    local.Kernel.SetStrikeListener([&](const ReplayStepRecord& r) { record = r; });
+    ASSERT_TRUE(local.Init());
+    local.Strike(80);
+    ASSERT_TRUE(local.RunToRest());
+
+    KernelHarness remote;
+    StartWithRemoteStriker(remote);
+    EXPECT_FALSE(remote.Kernel.ScriptedStrike(record));  // not this side's participant
+    ASSERT_TRUE(remote.Kernel.RemoteStrike(record));
+    EXPECT_FALSE(remote.Kernel.RemoteStrike(record));    // one strike a turn
+    ASSERT_TRUE(remote.RunToRest());
+    for (int i = 1; i <= 2; ++i) {
+        EXPECT_TRUE(SameBits(remote.S.Vembas[i].Xpos, local.S.Vembas[i].Xpos)) << i;
+        EXPECT_TRUE(SameBits(remote.S.Vembas[i].Ypos, local.S.Vembas[i].Ypos)) << i;
+        EXPECT_TRUE(SameBits(remote.S.Vembas[i].Phi, local.S.Vembas[i].Phi)) << i;
+    }
+    EXPECT_EQ(Count(TempDir::Read(remote.ReplayPath()), FormatReplayStep(record)), 1u);
+}
+
+TEST(MatchKernel, TheQuitPromptHereDoesNotStopTheOtherSidesStrike) {
+    KernelHarness h;
+    StartWithRemoteStriker(h);
+    h.Press(vk::kEscape);
+    ASSERT_EQ(h.S.Win.ExitAsked, kTrue);
+    const VembaRecord& v = h.S.Vembas[h.S.CurG];
+    EXPECT_TRUE(h.Kernel.RemoteStrike(ReplayStepRecord{30, 0, v.Xpos - 20, v.Ypos, 0}));
+    EXPECT_EQ(h.S.Win.RunTimerOn, kTrue);
+}
+
+TEST(MatchKernel, RemoteAndScriptedStrikesKeepToTheirOwnTurns) {
+    KernelHarness h;
+    ASSERT_TRUE(h.Init());
+    const ReplayStepRecord r{30, 0, h.S.Vembas[h.S.CurG].Xpos - 20, h.S.Vembas[h.S.CurG].Ypos, 0};
+    EXPECT_FALSE(h.Kernel.RemoteStrike(r));
+    std::vector<ReplayStepRecord> heard;
+    h.Kernel.SetStrikeListener([&](const ReplayStepRecord& s) { heard.push_back(s); });
+    ASSERT_TRUE(h.Kernel.ScriptedStrike(r));
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(FormatReplayStep(heard[0]), FormatReplayStep(r));
+    EXPECT_EQ(h.S.Win.CtrlState, kCtrlStrike);
+}
+
+TEST(MatchKernel, TheAimListenerHearsEachChangeOfALocalStrikerOnce) {
+    KernelHarness h;
+    std::vector<MatchKernel::AimView> heard;
+    h.Kernel.SetAimListener([&](const MatchKernel::AimView& v) { heard.push_back(v); });
+    ASSERT_TRUE(h.Init());
+    ASSERT_EQ(heard.size(), 1u);  // the turn start shows the aim
+    EXPECT_EQ(heard[0].Participant, h.S.CurG);
+    h.Press(vk::kLeft);
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_TRUE(SameBits(heard[1].AimAngle, h.S.Win.AimAngle));
+    h.Press(vk::kPad8);  // the camera's height is not the striker's to show
+    EXPECT_EQ(heard.size(), 2u);
+    h.Press(vk::kSpace);
+    ASSERT_EQ(heard.size(), 3u);
+    EXPECT_EQ(heard[2].Power, 2);
+}
+
+TEST(MatchKernel, TheAimListenerHearsNothingOfARemoteStriker) {
+    KernelHarness h;
+    int heard = 0;
+    h.Kernel.SetAimListener([&](const MatchKernel::AimView&) { ++heard; });
+    StartWithRemoteStriker(h);
+    h.Press(vk::kPad4);
+    h.Kernel.RemoteAim(1, 1, 1, 0);
+    EXPECT_EQ(heard, 0);
+}
+
+TEST(MatchKernel, TheRestListenerHearsTheRestBeforeTheTurnEnd) {
+    KernelHarness h;
+    std::vector<int> strikerAtRest;
+    h.Kernel.SetRestListener([&] { strikerAtRest.push_back(h.S.CurG); });
+    std::vector<int> turns;
+    h.Kernel.SetTurnListener([&](int striker) { turns.push_back(striker); });
+    ASSERT_TRUE(h.Init());
+    const int first = h.S.CurG;
+    h.Strike(40);
+    ASSERT_TRUE(h.RunToRest());
+    EXPECT_EQ(strikerAtRest, std::vector<int>{first});
+    h.Kernel.PauseTick();
+    ASSERT_EQ(turns.size(), 2u);
+    EXPECT_EQ(turns[0], first);
+    EXPECT_EQ(turns[1], h.S.CurG);
+    EXPECT_NE(turns[1], first);
+}
+
+TEST(MatchKernel, AHeldTurnEndWaitsUntilItIsReleased) {
+    KernelHarness h;
+    ASSERT_TRUE(h.Init());
+    const int first = h.S.CurG;
+    h.Strike(40);
+    ASSERT_TRUE(h.RunToRest());
+    h.Kernel.HoldTurnEnd(true);
+    h.Kernel.PauseTick();
+    EXPECT_EQ(h.S.CurG, first);
+    EXPECT_EQ(h.S.Win.PauseOn, kTrue);
+    h.Kernel.HoldTurnEnd(false);
+    h.Kernel.PauseTick();
+    EXPECT_NE(h.S.CurG, first);
+}
+
+TEST(MatchKernel, PlayingAloneHandsTheOtherSidesTurnsBack) {
+    KernelHarness h;
+    StartWithRemoteStriker(h);
+    h.Kernel.HoldTurnEnd(true);
+    h.Kernel.PlayAlone("Вемба прервана: связь потеряна.");
+    EXPECT_EQ(h.S.StatusText, "Вемба прервана: связь потеряна.");
+    EXPECT_FALSE(h.Kernel.TurnEndHeld());
+    EXPECT_FALSE(h.Kernel.RemoteToStrike());
+    h.Strike(20);
+    EXPECT_EQ(h.S.Win.CtrlState, kCtrlStrike);
+}
+
+TEST(MatchKernel, NewMatchDefaultsPlayEveryParticipantHere) {
+    KernelHarness h;
+    h.S.PlayedElsewhere[2] = true;
+    ResetMatchDefaults(h.S);
+    EXPECT_FALSE(h.S.PlayedElsewhere[2]);
 }
 
 }  // namespace

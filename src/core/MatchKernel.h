@@ -75,8 +75,8 @@ public:
     // In a network match the participants with PlayedElsewhere set are
     // played on the other computer: their turns refuse the local strike
     // keys as a computer player's do, and show what arrives from there.
-    // True while such a participant is to strike: a live match runs, its
-    // strike has not come, and the quit prompt is not up.
+    // True while such a participant is to strike: a live match runs and its
+    // strike has not come (the quit prompt here does not stop it).
     bool RemoteToStrike() const;
     // The other striker's camera (x, z), aim and power as they change there;
     // values that are not finite or beyond any table are refused.

@@ -24,7 +24,9 @@ bool MatchKernel::RemotePlays() const {
 
 bool MatchKernel::RemoteToStrike() const {
     const MatchWindowFields& w = s_.Win;
-    if (IsSet(w.ReplayMode) || !IsSet(s_.GameRunning) || IsSet(w.ExitAsked)) return false;
+    // The quit prompt here does not stop the other side: its strike is
+    // played whatever this side's player is asked.
+    if (IsSet(w.ReplayMode) || !IsSet(s_.GameRunning)) return false;
     if (w.CtrlState != kCtrlAiming && w.CtrlState != kCtrlCharging) return false;
     return RemotePlays() && IsSet(s_.Vembas[static_cast<std::size_t>(s_.CurG)].Life);
 }

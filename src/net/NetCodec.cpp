@@ -17,6 +17,9 @@ namespace {
 constexpr std::size_t kMaxStepText = 2048;
 constexpr std::int32_t kMaxTurns = 1'000'000;  // strikes in one match, far beyond any
 constexpr double kUnitBound = 2;               // a unit vector's parts, with room to spare
+// A body record's position: the walls stand a million units beyond the
+// table's edge, far beyond where any piece can be.
+constexpr double kBodyPosition = 1e7;
 
 void Put(FieldWriter& w, const HelloMsg& m) {
     w.I32(m.ProtocolVersion);
@@ -164,9 +167,9 @@ std::optional<NetMessage> GetResting(Reader& r) {
     RestingState& s = m.State;
     for (int i = 1; i <= kRecordCount && !r.Failed(); ++i) {
         VembaRecord& v = s.Vembas[static_cast<std::size_t>(i)];
-        r.Number(v.Xpos, k.MaxPosition, "Xpos");
-        r.Number(v.Ypos, k.MaxPosition, "Ypos");
-        r.Number(v.Reserved, k.MaxPosition, "Reserved");
+        r.Number(v.Xpos, kBodyPosition, "Xpos");
+        r.Number(v.Ypos, kBodyPosition, "Ypos");
+        r.Number(v.Reserved, kBodyPosition, "Reserved");
         r.Number(v.Xvec, k.MaxSpeed, "Xvec");
         r.Number(v.Yvec, k.MaxSpeed, "Yvec");
         r.Flag(v.RGray, "RGray");

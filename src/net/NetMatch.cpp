@@ -38,19 +38,21 @@ void NetMatch::Attach() {
 }
 
 void NetMatch::OnTurn(int striker) {
-    if (alone_) return;
     ownRest_ = false;
+    hostRest_.reset();
+    if (alone_) return;
     session_.BeginTurn(striker);
     // The guest's turn end waits for the host's word on the table.
     if (session_.Role() == NetRole::Guest) kernel_.HoldTurnEnd(true);
 }
 
 void NetMatch::OnRest() {
-    if (alone_) return;
     if (session_.Role() == NetRole::Host) {
-        session_.SendRestingState(CaptureRestingState(s_));
+        if (!alone_) session_.SendRestingState(CaptureRestingState(s_));
         return;
     }
+    // The host's word on this strike still counts when the host left right
+    // after giving it.
     ownRest_ = true;
     if (hostRest_) TakeHostState(*hostRest_);
 }
@@ -80,8 +82,9 @@ void NetMatch::Handle(const NetEvent& e) {
         // The session has checked the striker against its turn; a kernel that
         // cannot take the strike now has lost step with the other side.
         if (!kernel_.RemoteStrike(k.Step)) {
-            session_.Fail(std::string(nettexts::kOutOfTurn) + "удар");
-            GoAlone(session_.CloseText());
+            const std::string text = std::string(nettexts::kOutOfTurn) + "удар";
+            session_.Fail(text);
+            GoAlone(text);
         }
         break;
     }
@@ -105,7 +108,6 @@ void NetMatch::GoAlone(const std::string& text) {
     if (alone_) return;
     alone_ = true;
     aloneReason_ = text;
-    hostRest_.reset();
     kernel_.PlayAlone(std::string(nettexts::kMatchEndedByLink) + text);
 }
 

@@ -56,11 +56,12 @@ void NetSession::Emit(NetEventKind kind, NetMessage m, std::string text) {
     events_.push_back(NetEvent{kind, std::move(m), std::move(text)});
 }
 
-void NetSession::Close(const std::string& text) {
+void NetSession::Close(std::string text) {
     if (phase_ == Phase::Closed) return;
     phase_ = Phase::Closed;
     closeText_ = text;
     held_.clear();
+    pendingFail_.clear();
     Emit(NetEventKind::Closed, KeepAliveMsg{}, text);
 }
 
@@ -70,7 +71,14 @@ void NetSession::Reject(const std::string& text) {
     Close(text);
 }
 
-void NetSession::Fail(const std::string& text) { Close(text); }
+void NetSession::Fail(const std::string& text) {
+    // What arrived before the connection ended is still played out first.
+    if (!held_.empty()) {
+        if (pendingFail_.empty()) pendingFail_ = text;
+        return;
+    }
+    Close(text);
+}
 
 void NetSession::Quit() {
     if (phase_ == Phase::Closed) return;
@@ -91,15 +99,9 @@ void NetSession::Receive(std::string_view bytes) {
 
 void NetSession::Handle(NetMessage&& m) {
     if (std::holds_alternative<KeepAliveMsg>(m)) return;
-    if (std::holds_alternative<ByeMsg>(m)) {
-        Close(nettexts::kOtherQuit);
-        return;
-    }
-    if (const auto* r = std::get_if<RefuseMsg>(&m)) {
-        Close(std::string(nettexts::kRefusedByOther) + r->Reason);
-        return;
-    }
-    if (Holdable(m)) {
+    // Behind held messages everything waits its turn, a Bye too: the other
+    // side's last strike and rest are played before its leaving.
+    if (Holdable(m) || !held_.empty()) {
         if (held_.size() >= kNetLimits.MaxHeldMessages) {
             Reject(std::string(nettexts::kOutOfTurn) + "слишком много сообщений подряд");
             return;
@@ -111,26 +113,24 @@ void NetSession::Handle(NetMessage&& m) {
 }
 
 bool NetSession::Holdable(const NetMessage& m) const {
-    // Between a rest and the next turn start (or the match end) this side may
-    // be a moment behind the other: what belongs to the next turn waits.
+    // Between a match set-up or a rest and the next turn start (or the match
+    // end) this side may be a moment behind the other: what belongs further
+    // on waits, in order.
     if (phase_ != Phase::Rested && phase_ != Phase::Started) return false;
     return std::holds_alternative<AimMsg>(m) || std::holds_alternative<StrikeMsg>(m) ||
-           std::holds_alternative<RestartAskMsg>(m);
+           std::holds_alternative<RestingStateMsg>(m) || std::holds_alternative<RestartAskMsg>(m) ||
+           std::holds_alternative<RestartAnswerMsg>(m);
 }
 
 void NetSession::ReleaseHeld() {
-    std::deque<NetMessage> held = std::exchange(held_, {});
-    while (!held.empty() && phase_ != Phase::Closed) {
-        NetMessage m = std::move(held.front());
-        held.pop_front();
-        if (Holdable(m)) {
-            held_.push_back(std::move(m));  // still early: waits for the next step
-            continue;
-        }
+    // The first message that is still early stops the release: the ones
+    // behind it keep waiting in their order.
+    while (!held_.empty() && phase_ != Phase::Closed && !Holdable(held_.front())) {
+        NetMessage m = std::move(held_.front());
+        held_.pop_front();
         HandleNow(std::move(m));
     }
-    // What came behind the held messages keeps its order.
-    for (NetMessage& m : held) held_.push_back(std::move(m));
+    if (held_.empty() && !pendingFail_.empty()) Close(pendingFail_);
 }
 
 void NetSession::HandleHello(const HelloMsg& m) {
@@ -150,6 +150,14 @@ void NetSession::HandleHello(const HelloMsg& m) {
 }
 
 void NetSession::HandleNow(NetMessage&& m) {
+    if (std::holds_alternative<ByeMsg>(m)) {
+        Close(nettexts::kOtherQuit);
+        return;
+    }
+    if (const auto* r = std::get_if<RefuseMsg>(&m)) {
+        Close(std::string(nettexts::kRefusedByOther) + r->Reason);
+        return;
+    }
     const std::string outOfTurn = std::string(nettexts::kOutOfTurn) + MessageName(m);
     if (const auto* h = std::get_if<HelloMsg>(&m)) {
         if (phase_ != Phase::Handshake) return Reject(outOfTurn);

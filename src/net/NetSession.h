@@ -84,7 +84,8 @@ public:
     void SendKeepAlive();
     // This side leaves: Bye goes out, the session closes with kYouQuit.
     void Quit();
-    // The transport failed (lost connection, silence): closed with `text`.
+    // The transport failed (lost connection, silence): closed with `text`,
+    // once the messages that arrived before are played out.
     void Fail(const std::string& text);
 
 private:
@@ -97,7 +98,7 @@ private:
     void Emit(NetEventKind kind, NetMessage m = KeepAliveMsg{}, std::string text = {});
     // Closes because of what the other side sent: Refuse out, Closed event.
     void Reject(const std::string& text);
-    void Close(const std::string& text);
+    void Close(std::string text);
     void AgreeRestart();
 
     NetRole role_;
@@ -110,6 +111,7 @@ private:
     std::deque<NetMessage> held_;
     std::vector<std::string> peerNames_;
     std::string closeText_;
+    std::string pendingFail_;  // the transport ended while messages were held
     std::int16_t num_ = 0;
     std::array<bool, kMaxParticipants + 1> guestPlays_{};
     int striker_ = 0;

@@ -54,8 +54,8 @@ void NetLink::SetTimeouts(int silenceMs, int keepAliveMs) {
     keepAliveMs_ = keepAliveMs;
 }
 
-bool NetLink::Listen(quint16 port, std::string& error) {
-    if (!server_.listen(QHostAddress::Any, port)) {
+bool NetLink::Listen(const QHostAddress& address, quint16 port, std::string& error) {
+    if (!server_.listen(address, port)) {
         error = std::string(nettexts::kCannotListen) + server_.errorString().toStdString();
         return false;
     }
@@ -65,12 +65,14 @@ bool NetLink::Listen(quint16 port, std::string& error) {
 quint16 NetLink::ListenPort() const { return server_.serverPort(); }
 
 QStringList NetLink::ListenAddresses() const {
-    QStringList out;
+    // The addresses another computer can reach first; this computer's own
+    // loopback last (a second copy of the game here can use it).
+    QStringList out, loopback;
     for (const QHostAddress& a : QNetworkInterface::allAddresses()) {
         if (a.protocol() != QAbstractSocket::IPv4Protocol) continue;
-        out << a.toString();
+        (a.isLoopback() ? loopback : out) << a.toString();
     }
-    return out;
+    return out + loopback;
 }
 
 void NetLink::Connect(const QString& host, quint16 port) {
@@ -105,6 +107,11 @@ bool NetLink::IsConnected() const {
     return socket_ != nullptr && socket_->state() == QAbstractSocket::ConnectedState && !closed_;
 }
 
+bool NetLink::Drained() const {
+    return socket_ == nullptr || socket_->state() == QAbstractSocket::UnconnectedState ||
+           socket_->bytesToWrite() == 0;
+}
+
 void NetLink::Flush() {
     const std::string out = session_.TakeOutgoing();
     if (!out.empty() && socket_ != nullptr && socket_->state() == QAbstractSocket::ConnectedState)
@@ -113,19 +120,28 @@ void NetLink::Flush() {
 }
 
 void NetLink::Deliver() {
-    for (const NetEvent& e : session_.TakeEvents()) {
-        if (e.Kind == NetEventKind::Closed && !closed_) {
-            closed_ = true;
-            silence_.stop();
-            keepAlive_.stop();
-            // What the session said last (a Refuse, a Bye) goes out before the close.
-            if (socket_ != nullptr) {
-                socket_->flush();
-                socket_->disconnectFromHost();
-            }
+    // An event's receiver may drive the session and Flush again: the events
+    // that adds are delivered by this loop, after the ones before them.
+    if (delivering_) return;
+    delivering_ = true;
+    for (std::vector<NetEvent> batch = session_.TakeEvents(); !batch.empty();
+         batch = session_.TakeEvents())
+        for (const NetEvent& e : batch) DeliverOne(e);
+    delivering_ = false;
+}
+
+void NetLink::DeliverOne(const NetEvent& e) {
+    if (e.Kind == NetEventKind::Closed && !closed_) {
+        closed_ = true;
+        silence_.stop();
+        keepAlive_.stop();
+        // What the session said last (a Refuse, a Bye) goes out before the close.
+        if (socket_ != nullptr) {
+            socket_->flush();
+            socket_->disconnectFromHost();
         }
-        emit event(e);
     }
+    emit event(e);
 }
 
 void NetLink::OnReadyRead() {

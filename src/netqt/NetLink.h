@@ -30,10 +30,14 @@ public:
             QObject* parent = nullptr);
     ~NetLink() override;
 
-    // Host: listens on `port` (0: any free port) on every address. False,
+    // Host: listens on `port` (0: any free port) at `address` (every
+    // address of the computer for the game; tests give 127.0.0.1). False,
     // with the reason in `error` (kCannotListen and the system's words).
-    bool Listen(quint16 port, std::string& error);
-    // The port listened on, and this computer's addresses to tell the guest.
+    bool Listen(const QHostAddress& address, quint16 port, std::string& error);
+    // The same on every address of the computer, as the game listens.
+    bool Listen(quint16 port, std::string& error) { return Listen(QHostAddress::Any, port, error); }
+    // The port listened on, and this computer's IPv4 addresses to tell the
+    // guest (the loopback address last).
     quint16 ListenPort() const;
     QStringList ListenAddresses() const;
     // Guest: connects; `event` Closed with kCannotConnect when it fails.
@@ -50,6 +54,8 @@ public:
     // Cuts the connection at once without a word, as a dropped network does (tests).
     void Abort();
     bool IsConnected() const;
+    // Nothing is left to send: the socket is closed or has written everything.
+    bool Drained() const;
 
 signals:
     void event(const zel::NetEvent& e);
@@ -62,6 +68,7 @@ private:
     void OnDisconnected();
     void OnSilence();
     void Deliver();
+    void DeliverOne(const NetEvent& e);
     void Fail(const std::string& text);
 
     NetSession session_;
@@ -72,6 +79,7 @@ private:
     int silenceMs_;
     int keepAliveMs_;
     bool closed_ = false;
+    bool delivering_ = false;
 };
 
 }  // namespace zel

@@ -8,13 +8,18 @@
 
 #include "sim/Duel.h"
 #include "sim/SimRunner.h"
+#ifdef ZEL_HAVE_NETQT
+#include "netqt/NetSim.h"
+#endif
 
 namespace {
 
 int Usage() {
     std::cerr << "usage: zel-sim replay FILE.sav [--trace]\n"
                  "       zel-sim continue FILE.zel [--trace]\n"
-                 "       zel-sim duel --levels A B [--matches N] [--seed S] [--table WxH] [--players K]\n";
+                 "       zel-sim duel --levels A B [--matches N] [--seed S] [--table WxH] [--players K]\n"
+                 "       zel-sim host PORT FILE.sav [--bind ADDRESS] [--record OUT.sav]\n"
+                 "       zel-sim join HOST PORT [--record OUT.sav]\n";
     return 2;
 }
 
@@ -23,6 +28,14 @@ int Usage() {
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "duel") == 0)
         return zel::DuelCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+    if (argc >= 2 && (std::strcmp(argv[1], "host") == 0 || std::strcmp(argv[1], "join") == 0)) {
+#ifdef ZEL_HAVE_NETQT
+        return zel::RunNetSim(argc, argv, std::cout, std::cerr);
+#else
+        std::cerr << "zel-sim: network play is not available in this build (built without Qt Network)\n";
+        return 2;
+#endif
+    }
     if (argc < 3 || argc > 4) return Usage();
     zel::SimOptions opt;
     const std::string mode = argv[1];
