@@ -398,5 +398,115 @@ TEST(NetworkEndToEnd, TwoProgramsPlayAMatchOverTheLoopback) {
     EXPECT_TRUE(striker.Strikes() >= 1);
 }
 
+// Plays the participants of this side as a person would and, once the
+// connection is gone and this side plays alone, presses F5 at the first aim
+// before striking again.
+class LonelyHost {
+public:
+    LonelyHost(const MatchState& s, const FakeDialogs& d) : s_(s), d_(d) {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+        timer_.start();
+    }
+    bool SavedAlone() const { return saved_; }
+
+private:
+    void Tick() {
+        render::PictureWindow* view = MatchView();
+        if (!view || !IsSet(s_.GameRunning) || s_.Win.CtrlState != kCtrlAiming || IsSet(s_.Win.ExitAsked)) return;
+        if (s_.CurG < 1 || s_.CurG > kMaxParticipants || s_.PlayedElsewhere[s_.CurG]) return;
+        if (Alone() && !saved_) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
+            QCoreApplication::sendEvent(view, &press);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_F5, Qt::NoModifier);
+            QCoreApplication::sendEvent(view, &release);
+            saved_ = true;
+            return;
+        }
+        // The first strike is gentle: the other side's piece stays for its turn.
+        Key(view, QEvent::KeyPress, false);
+        for (int i = 0; i < (strikes_ == 0 ? 9 : 49); ++i) {
+            Key(view, QEvent::KeyRelease, true);
+            Key(view, QEvent::KeyPress, true);
+        }
+        Key(view, QEvent::KeyRelease, false);
+        ++strikes_;
+    }
+    bool Alone() const {
+        for (const Message& m : d_.Messages)
+            if (m.Text.rfind("Вемба прервана: ", 0) == 0) return true;
+        return false;
+    }
+
+    const MatchState& s_;
+    const FakeDialogs& d_;
+    QTimer timer_;
+    int strikes_ = 0;
+    bool saved_ = false;
+};
+
+// The other side goes away in the middle of the match (here the headless
+// guest of zel-sim, which strikes nothing and leaves when its participant is
+// to strike): the match says so in a message box and goes on for this side
+// alone; F5 saves it as a saved game, and the replay keeps every strike.
+TEST(NetworkEndToEnd, OtherSideGoneMidMatchLeavesItToThisSideAndF5StillSaves) {
+    TestProgram test([](const TempDir& dir) {
+        dir.Write("zel.ini", "[zelset]\r\nR0=Аня\r\nR1=Гость\r\nchk0=1\r\nchk1=1\r\nMaxX=201\r\nMaxY=201\r\n"
+                             "Ftr=0.01\r\nPipa=0\r\n");
+    });
+    Application& app = *test.app;
+    ASSERT_TRUE(test.MenuShown());
+    const quint16 port = FreePort();
+    ASSERT_NE(port, 0);
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(app.Menu(), "cmdNetGame"), Qt::LeftButton);
+    screens::NetworkWindow* net = test.screens->NetworkScreen();
+    Type(ScreensHarness::Control<QLineEdit>(net, "txtHostPort"), QString::number(port));
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(net, "cmdHost"), Qt::LeftButton);
+
+    QProcess guest;
+    guest.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    guest.start(QString::fromUtf8(ZEL_SIM_PATH), {"join", "127.0.0.1", QString::number(port)});
+    ASSERT_TRUE(guest.waitForStarted(10000));
+    struct Reaper {
+        QProcess& p;
+        ~Reaper() {
+            if (p.state() != QProcess::NotRunning) {
+                p.kill();
+                p.waitForFinished(5000);
+            }
+        }
+    } reaper{guest};
+
+    screens::StartWindow* setup = test.screens->Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Visible(setup); }, 30000)) << Said(test.dialogs);
+    // The headless guest brings no players: the second slot is given to it.
+    auto* where = ScreensHarness::Control<QComboBox>(setup, "cmbWhere1");
+    where->setCurrentIndex(1);
+    emit where->activated(1);
+    ASSERT_TRUE(app.Store().Start.PlayedThere(1));
+
+    LonelyHost host(app.State(), test.dialogs);
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(setup, "cmdGo"), Qt::LeftButton);
+    screens::ResultsWindow* results = test.screens->Results();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Visible(results) && MatchView() == nullptr; }, kMatchMs))
+        << Said(test.dialogs);
+
+    bool told = false;
+    for (const Message& m : test.dialogs.Messages)
+        told = told || m.Text == "Вемба прервана: Другой компьютер вышел из игры.";
+    EXPECT_TRUE(told) << Said(test.dialogs);
+    EXPECT_TRUE(host.SavedAlone());
+    EXPECT_TRUE(IsSet(app.State().Win.GameOver));
+    int saved = 0;
+    for (const auto& f : fs::directory_iterator(app.Paths().SavesFolder())) saved += f.path().extension() == ".zel";
+    EXPECT_EQ(saved, 1);
+    const std::vector<std::string> steps = Steps(app.Paths().ReplayFile());
+    const auto strikes = std::count_if(steps.begin(), steps.end(),
+                                       [](const std::string& l) { return l.rfind("Xvec=", 0) == 0; });
+    EXPECT_GE(strikes, 2);
+    // The network game is over: the results play again here at once.
+    EXPECT_FALSE(app.Store().Start.NetworkMode());
+}
+
 }  // namespace
 }  // namespace zel::test
