@@ -508,5 +508,44 @@ TEST(NetworkEndToEnd, OtherSideGoneMidMatchLeavesItToThisSideAndF5StillSaves) {
     EXPECT_FALSE(app.Store().Start.NetworkMode());
 }
 
+// The main menu's "Сетевая игра" opens the network screen in the menu's
+// window state; Esc brings the menu back the same way.
+TEST(NetworkEndToEnd, MenuOpensTheNetworkScreenInItsWindowStateAndEscapeReturns) {
+    TestProgram test;
+    Application& app = *test.app;
+    ASSERT_TRUE(test.MenuShown());
+    app.Menu()->showMaximized();
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(app.Menu(), "cmdNetGame"), Qt::LeftButton);
+    screens::NetworkWindow* net = test.screens->NetworkScreen();
+    ASSERT_TRUE(Visible(net));
+    EXPECT_FALSE(app.Menu()->isVisible());
+    EXPECT_TRUE(net->windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(test.dialogs.BusyBalanced());
+    QTest::keyClick(net, Qt::Key_Escape);
+    EXPECT_FALSE(net->isVisible());
+    EXPECT_TRUE(app.Menu()->isVisible());
+    EXPECT_TRUE(app.Menu()->windowState() & Qt::WindowMaximized);
+}
+
+// Joining a port where nobody listens says why and lets the person try again.
+TEST(NetworkEndToEnd, JoiningWhereNobodyListensSaysWhyAndGoesBackToChoosing) {
+    TestProgram test;
+    Application& app = *test.app;
+    ASSERT_TRUE(test.MenuShown());
+    const quint16 port = FreePort();
+    ASSERT_NE(port, 0);
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(app.Menu(), "cmdNetGame"), Qt::LeftButton);
+    screens::NetworkWindow* net = test.screens->NetworkScreen();
+    Type(ScreensHarness::Control<QLineEdit>(net, "txtAddress"), "127.0.0.1");
+    Type(ScreensHarness::Control<QLineEdit>(net, "txtPort"), QString::number(port));
+    QTest::mouseClick(ScreensHarness::Control<QPushButton>(net, "cmdJoin"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !test.dialogs.Messages.empty(); }, 30000));
+    EXPECT_EQ(test.dialogs.LastText().rfind("Не удалось подключиться к другому компьютеру: ", 0), 0u)
+        << test.dialogs.LastText();
+    EXPECT_TRUE(net->Model().Choosing());
+    EXPECT_TRUE(ScreensHarness::Control<QPushButton>(net, "cmdJoin")->isEnabled());
+    EXPECT_EQ(app.Store().Net.Port, std::to_string(port));
+}
+
 }  // namespace
 }  // namespace zel::test
