@@ -254,6 +254,17 @@ TEST(NetLoopback, AnOversizedLengthClosesTheLinkAtOnce) {
     EXPECT_EQ(closed, nettexts::kOversized);
 }
 
+TEST(NetLoopback, TheHostSaysItsPortAndItsAddressesWithTheLoopbackLast) {
+    NetLink host(NetRole::Host, {}, kBuildNumber);
+    std::string error;
+    ASSERT_TRUE(host.Listen(QHostAddress::LocalHost, 0, error)) << error;
+    EXPECT_NE(host.ListenPort(), 0);
+    const QStringList addresses = host.ListenAddresses();
+    ASSERT_FALSE(addresses.isEmpty());
+    EXPECT_EQ(addresses.back(), "127.0.0.1");
+    EXPECT_EQ(addresses.count("127.0.0.1"), 1);
+}
+
 TEST(NetLoopback, ASecondGuestIsTurnedAway) {
     NetLink host(NetRole::Host, {}, kBuildNumber);
     NetLink first(NetRole::Guest, {"Первый"}, kBuildNumber);
