@@ -229,6 +229,24 @@ TEST(NetworkSetup, GuestNamesFillTheFreeSlotsInOrderPlayedThere) {
     EXPECT_EQ(u.start.GamersKolvo(), 4);
 }
 
+TEST(NetworkSetup, SlotsLentToTheGuestKeepTheirOwnValuesForTheSettingsAndGetThemBack) {
+    Slots u;
+    u.start.SetPlayer(1, PlayerKind::Master);
+    u.start.SetNetworkMode(true);
+    u.start.TakeGuestNames({"Вова"});
+    EXPECT_EQ(u.start.Name(1), "Вова");
+    EXPECT_EQ(u.start.OwnName(1), "2");
+    EXPECT_EQ(u.start.OwnMark(1), 0);
+    EXPECT_EQ(u.start.OwnPlayer(1), PlayerKind::Master);
+    EXPECT_EQ(u.start.OwnName(0), "Аня");  // a slot played here is its own
+    u.start.SetNetworkMode(false);
+    EXPECT_EQ(u.start.Name(1), "2");
+    EXPECT_EQ(u.start.Mark(1), 0);
+    EXPECT_EQ(u.start.Player(1), PlayerKind::Master);
+    EXPECT_EQ(u.start.GamersKolvo(), 2);
+    EXPECT_EQ(u.start.OwnName(1), "2");
+}
+
 TEST(NetworkSetup, NamesBeyondTheFreeSlotsAreLeftOut) {
     Slots u;
     u.start.SetNetworkMode(true);

@@ -80,8 +80,31 @@ void StartScreenModel::CountMarks() {
 
 void StartScreenModel::SetNetworkMode(bool on) {
     networkMode_ = on;
-    if (!on)
-        for (Slot& slot : slots_) slot.There = false;
+    if (on) return;
+    for (Slot& slot : slots_) {
+        slot.There = false;
+        if (!slot.Lent) continue;
+        slot.Lent = false;
+        slot.Name = slot.OwnName;
+        slot.Mark = slot.OwnMark;
+        slot.Player = slot.OwnPlayer;
+    }
+    CountMarks();
+}
+
+const std::string& StartScreenModel::OwnName(int slot) const {
+    if (ValidSlot(slot) && slots_[slot].Lent) return slots_[slot].OwnName;
+    return Name(slot);
+}
+
+std::int16_t StartScreenModel::OwnMark(int slot) const {
+    if (ValidSlot(slot) && slots_[slot].Lent) return slots_[slot].OwnMark;
+    return Mark(slot);
+}
+
+PlayerKind StartScreenModel::OwnPlayer(int slot) const {
+    if (ValidSlot(slot) && slots_[slot].Lent) return slots_[slot].OwnPlayer;
+    return Player(slot);
 }
 
 bool StartScreenModel::PlayedThere(int slot) const { return ValidSlot(slot) && slots_[slot].There; }
@@ -99,7 +122,14 @@ int StartScreenModel::TakeGuestNames(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         while (slot < kSlots && IsChecked(slots_[slot].Mark)) ++slot;
         if (slot >= kSlots) break;
-        slots_[slot].Name = name;
+        Slot& lent = slots_[slot];
+        if (!lent.Lent) {
+            lent.Lent = true;
+            lent.OwnName = lent.Name;
+            lent.OwnMark = lent.Mark;
+            lent.OwnPlayer = lent.Player;
+        }
+        lent.Name = name;
         SetPlayedThere(slot, true);
         SetMark(slot, kBoxChecked);
         ++placed;

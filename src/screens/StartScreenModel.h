@@ -90,7 +90,14 @@ public:
     // The other computer joined with `names`: each takes, in order, a slot
     // not yet checked here (name box, checked mark, played there); names
     // beyond the free slots are left out. Returns how many found a slot.
+    // The slots keep their own name, mark and player for zel.ini, and get
+    // them back when network mode ends.
     int TakeGuestNames(const std::vector<std::string>& names);
+    // What zel.ini stores for the slot: its own name, mark and player, also
+    // while the other computer's player holds it.
+    const std::string& OwnName(int slot) const;
+    std::int16_t OwnMark(int slot) const;
+    PlayerKind OwnPlayer(int slot) const;
     // This computer's players as a guest introduces them: the trimmed
     // names of the checked slots, an empty one as its slot's number; with
     // no slot checked, the first slot's.
@@ -104,6 +111,11 @@ private:
         std::int16_t Mark = 0;   // participation mark 0, 1 or 2
         PlayerKind Player = PlayerKind::Human;  // who plays the slot
         bool There = false;      // played on the other computer (network mode)
+        // The slot's own values while the other computer's player holds it.
+        bool Lent = false;
+        std::string OwnName;
+        std::int16_t OwnMark = 0;
+        PlayerKind OwnPlayer = PlayerKind::Human;
     };
 
     void CountMarks();

@@ -147,6 +147,11 @@ TEST(NetworkWindow, ArrivingGuestTakesTheHostToTheSetupWithItsPlayersMarkedThere
     EXPECT_EQ(m.Vembas[2].R, "Вова");
     EXPECT_FALSE(m.PlayedElsewhere[1]);
     EXPECT_TRUE(m.PlayedElsewhere[2]);
+    // zel.ini keeps this computer's own second slot, not the guest's player.
+    const std::string ini = TempDir::Read(n.h.tmp.File("zel.ini"));
+    EXPECT_NE(ini.find("R1=2\r\n"), std::string::npos);
+    EXPECT_NE(ini.find("chk1=0\r\n"), std::string::npos);
+    EXPECT_EQ(ini.find("Вова"), std::string::npos);
 }
 
 TEST(NetworkWindow, SetupOutsideANetworkGameHidesTheColumnAndPlaysEverySlotHere) {
