@@ -59,6 +59,9 @@ NetworkWindow::NetworkWindow(GameScreens& screens, NetConnector& net) : screens_
     addresses_ = new QLabel(hostFrame);
     addresses_->setObjectName("lblAddresses");
     addresses_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for the two lines of addresses and port from the start, so
+    // hosting does not squeeze the boxes.
+    addresses_->setMinimumHeight(2 * addresses_->fontMetrics().lineSpacing() + 4);
     auto* hostGrid = new QGridLayout(hostFrame);
     hostGrid->addWidget(new QLabel(Q(texts::kNetPortLabel), hostFrame), 0, 0);
     hostGrid->addWidget(hostPort_, 0, 1);
@@ -85,6 +88,7 @@ NetworkWindow::NetworkWindow(GameScreens& screens, NetConnector& net) : screens_
     QFont statusFont = status_->font();
     statusFont.setBold(true);
     status_->setFont(statusFont);
+    status_->setMinimumHeight(2 * QFontMetrics(statusFont).lineSpacing() + 4);
 
     auto* back = Button("cmdBack", texts::kBack, texts::kNetBackTip, this);
     auto* exitButton = Button("cmdExit", texts::kExit, nullptr, this);
@@ -101,6 +105,9 @@ NetworkWindow::NetworkWindow(GameScreens& screens, NetConnector& net) : screens_
     layout->addWidget(status_);
     layout->addStretch(1);
     layout->addLayout(navRow);
+    // The addresses and the status take lines as they come: the window
+    // grows with them instead of squeezing the boxes.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     setTabOrder(hostPort_, host_);
     setTabOrder(host_, address_);
@@ -140,7 +147,6 @@ void NetworkWindow::Refresh() {
     for (QWidget* w : std::initializer_list<QWidget*>{hostPort_, address_, port_, host_, join_})
         w->setEnabled(choosing);
     addresses_->setText(Q(model_.Addresses()));
-    addresses_->setVisible(!model_.Addresses().empty());
     status_->setText(Q(model_.Status()));
 }
 

@@ -200,6 +200,9 @@ void StartWindow::Refresh() {
         row.player->setEnabled(!model_.PlayedThere(i));
     }
     whereHeading_->setVisible(model_.NetworkMode());
+    // A match between two computers is headed so.
+    if (auto* heading = findChild<QLabel*>("Label3"))
+        heading->setText(Q(model_.NetworkMode() ? texts::kNetHeading : texts::kQuickMatch));
     count_->setText(QString::fromStdString(model_.GamersKolvoText()));
     go_->setEnabled(model_.GoEnabled());
 }

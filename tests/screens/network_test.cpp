@@ -139,6 +139,7 @@ TEST(NetworkWindow, ArrivingGuestTakesTheHostToTheSetupWithItsPlayersMarkedThere
     EXPECT_EQ(ScreensHarness::Control<QComboBox>(setup, "cmbWhere0")->currentText(), "Здесь");
     EXPECT_EQ(ScreensHarness::Control<QLineEdit>(setup, "txtG1")->text(), "Вова");
     EXPECT_FALSE(ScreensHarness::Control<QComboBox>(setup, "cmbPlayer1")->isEnabled());
+    EXPECT_EQ(Text(setup, "Label3"), "Сетевая игра");
 
     QTest::mouseClick(ScreensHarness::Control<QPushButton>(setup, "cmdGo"), Qt::LeftButton);
     ASSERT_EQ(n.h.matches, 1);
@@ -161,6 +162,7 @@ TEST(NetworkWindow, SetupOutsideANetworkGameHidesTheColumnAndPlaysEverySlotHere)
     screens::StartWindow* setup = n.h.screens->Start();
     EXPECT_FALSE(ScreensHarness::Control<QComboBox>(setup, "cmbWhere0")->isVisible());
     EXPECT_FALSE(ScreensHarness::Control<QLabel>(setup, "lblWhere")->isVisible());
+    EXPECT_EQ(Text(setup, "Label3"), "Быстрая игра");
     QTest::mouseClick(ScreensHarness::Control<QPushButton>(setup, "cmdGo"), Qt::LeftButton);
     ASSERT_EQ(n.h.matches, 1);
     EXPECT_FALSE(n.h.started[0].PlayedElsewhere[1]);
