@@ -187,7 +187,15 @@ void NetPlay::Act(const NetEvent& e) {
                 s.TeamGame = kFalse;
                 return true;
             });
-            if (!ran) inMatch_ = false;
+            if (!ran && link_ && !link_->Session().IsClosed()) {
+                // This side cannot take the match now (a replay is playing):
+                // leaving says so to the host instead of keeping it waiting.
+                inMatch_ = false;
+                link_->Quit();
+                DropLink();
+                screens_->NetworkLost(nettexts::kYouQuit);
+            }
+            inMatch_ = inMatch_ && ran;
             break;
         }
         case NetEventKind::RestartAsked:

@@ -77,7 +77,7 @@ bool GameScreens::RunGuestMatch(const std::function<bool(MatchState&)>& fill) {
     if (matchRunning_) return false;
     // The match comes from whichever screen of the game shows now.
     QWidget* from = nullptr;
-    for (const char* name : {kResultScreen, kNetworkScreen, kStartScreen}) {
+    for (const char* name : {kResultScreen, kNetworkScreen, kStartScreen, kOptionsScreen, kLoadGameScreen}) {
         QWidget* w = env_.Navigator->Existing(name);
         if (w && w->isVisible()) {
             from = w;
