@@ -13,9 +13,10 @@ namespace zel {
 //   1 byte   protocol version (kNetLimits.ProtocolVersion)
 //   1 byte   message type (MessageTypeByte)
 //   N-2      the fields, in the order NetMessages.h lists them:
-//            integers as big-endian two's complement (1 byte for flags and
-//            counts, 2 for 16-bit fields, 4 for Turn), texts as a 2-byte
-//            length and UTF-8 bytes, numbers as texts holding the shortest
+//            integers as big-endian two's complement (1 byte for yes/no
+//            fields and counts, 2 for the game's 16-bit fields, its -1/0
+//            flags among them, 4 for strike numbers and the Hello's version
+//            and build), texts as a 2-byte length and UTF-8 bytes, numbers as texts holding the shortest
 //            decimal that reads back to the same bits (as the saved games
 //            write them).
 // The body must be used up exactly: trailing bytes are a malformed message.
