@@ -62,7 +62,7 @@ models=(ApplyDefaultSettings GameStarter LoadSettings OptionsScreenModel PieceEd
         SettingsControls SaveFileChooser ScreenEnvironment ScreenTexts TeamTable TeamList
         TeamEditorModel NameCollection TeamsScreenModel ChronicleEvents ChronicleModel
         ChronicleTexts CoatOfArmsModel ProblemReportModel ProblemReportTexts LoadGameModel
-        LoadGameTexts)
+        LoadGameTexts NetConnector NetworkScreenModel NetworkTexts)
 for m in "${models[@]}"; do
   for f in "$src/screens/$m.h" "$src/screens/$m.cpp"; do
     [ -f "$f" ] || continue

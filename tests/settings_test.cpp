@@ -423,6 +423,43 @@ TEST(Settings, SlotPlayersRoundTripAndOlderFilesPlayAllPeople) {
     EXPECT_TRUE(odd.d.Messages.empty());
 }
 
+TEST(Settings, NetworkBoxesRoundTripAndOlderFilesGiveThisComputer) {
+    Program p;
+    p.Start();
+    p.store.Net.Address = "hub.example.org";
+    p.store.Net.Port = "30001";
+    p.store.Net.HostPort = "40002";
+    ASSERT_TRUE(SaveSettings(p.ini, p.store, p.s, p.d));
+
+    Program back;
+    back.dir.Write("zel.ini", TempDir::Read(p.ini));
+    back.Start();
+    EXPECT_EQ(back.store.Net.Address, "hub.example.org");
+    EXPECT_EQ(back.store.Net.Port, "30001");
+    EXPECT_EQ(back.store.Net.HostPort, "40002");
+
+    Program older;
+    older.store.Net.Address = "left.over";
+    older.Load("[zelset]\r\nR0=Аня\r\n");
+    EXPECT_EQ(older.store.Net.Address, "127.0.0.1");
+    EXPECT_EQ(older.store.Net.Port, "24610");
+    EXPECT_EQ(older.store.Net.HostPort, "24610");
+    EXPECT_TRUE(older.d.Messages.empty());
+}
+
+TEST(Settings, UnusableNetworkValuesGiveTheBuiltInOnesAndStopNothing) {
+    Program p;
+    p.Load("[zelset]\r\nNetAddress=a b\r\nNetPort=70000\r\nNetHostPort=0\r\nR0=Боря\r\n");
+    EXPECT_EQ(p.store.Net.Address, "127.0.0.1");
+    EXPECT_EQ(p.store.Net.Port, "24610");
+    EXPECT_EQ(p.store.Net.HostPort, "24610");
+    EXPECT_EQ(p.store.Start.Name(0), "Боря");
+    Program q;
+    q.Load("[zelset]\r\nNetPort=+80\r\nNetHostPort=65535\r\n");
+    EXPECT_EQ(q.store.Net.Port, "24610");
+    EXPECT_EQ(q.store.Net.HostPort, "65535");
+}
+
 // A replay's set-up is read with the same loader; it says nothing about who
 // plays, so the setup screen keeps its players.
 TEST(Settings, ReplaySetupLeavesTheSlotPlayers) {
@@ -501,6 +538,8 @@ TEST(Settings, DefaultStateSavesEveryKeyInOrder) {
         want += "chk" + std::to_string(i) + "=" + (i < 2 ? "1" : "0") + "\r\n";
     // Every slot is played by a person unless the setup screen says otherwise.
     for (int i = 0; i < 8; ++i) want += "Player" + std::to_string(i) + "=0\r\n";
+    // The network screen offers this computer and the game's port.
+    want += "NetAddress=127.0.0.1\r\nNetPort=24610\r\nNetHostPort=24610\r\n";
     want += "\r\n";  // the file ends with an empty line
     EXPECT_EQ(TempDir::Read(p.ini), want);
     EXPECT_TRUE(p.d.Messages.empty());

@@ -69,6 +69,7 @@ std::unique_ptr<QWidget> Application::MakeMenu() {
     menu->QuickMatch = forward(QuickMatch);
     menu->TeamMatch = forward(TeamMatch);
     menu->LoadGame = forward(LoadGame);
+    menu->NetGame = forward(NetGame);
     menu->Chronicle = forward(Chronicle);
     menu->CoatOfArms = forward(CoatOfArms);
     menu->ProblemReport = forward(ProblemReport);

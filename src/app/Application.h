@@ -92,6 +92,7 @@ public:
     std::function<void()> QuickMatch;       // "Быстрая игра"
     std::function<void()> TeamMatch;        // "Командная игра"
     std::function<void()> LoadGame;         // "Загрузить игру"
+    std::function<void()> NetGame;          // "Сетевая игра"
     std::function<void()> Chronicle;        // "Хроника Вембы"
     std::function<void()> CoatOfArms;       // the coat-of-arms thumbnail
     std::function<void()> ProblemReport;    // "Отчет об ошибках"

@@ -1,6 +1,7 @@
 #include "app/GameScreensWiring.h"
 
 #include "app/Application.h"
+#include "app/NetPlay.h"
 #include "frontend/FrontendTexts.h"
 #include "frontend/MainMenuWindow.h"
 #include "match/ForceNumLock.h"
@@ -34,8 +35,17 @@ std::unique_ptr<screens::GameScreens> ConnectGameScreens(
     env.DisplayDrivers = drivers;
     app.DriverList = drivers;
     env.ForceNumLock = [] { match::ForceNumLock(); };
-    env.RunMatch = [&app, adjust](screens::MatchEnded ended, const std::string& playbackPath) {
+    auto net = std::make_unique<NetPlay>(app.State(), app.Store(), app.Messages());
+    NetPlay* netPlay = net.get();
+    env.RunMatch = [&app, adjust, netPlay](screens::MatchEnded ended, const std::string& playbackPath) {
         match::MatchWindowOptions options;
+        // A network match sends its set-up first; its end lets the link
+        // carry what follows.
+        options.Net = netPlay->BeginMatch();
+        ended = [netPlay, ended = std::move(ended)](NextScreen next, bool gameOver, bool save) {
+            netPlay->MatchClosed();
+            if (ended) ended(next, gameOver, save);
+        };
         options.Render = match::RenderSettingsFrom(app.Store(), ApplicationTitle());
         options.ReplayPath = app.Paths().ReplayFile();
         options.PlaybackPath = playbackPath;
@@ -46,6 +56,9 @@ std::unique_ptr<screens::GameScreens> ConnectGameScreens(
                         std::move(options));
     };
     auto made = std::make_unique<screens::GameScreens>(std::move(env));
+    netPlay->SetScreens(made.get());
+    made->AdoptConnector(std::move(net));
+    app.NetGame = [&app, s = made.get()] { s->OpenNetwork(app.Menu()); };
     app.QuickMatch = [&app, s = made.get()] { s->OpenStart(app.Menu()); };
     app.TeamMatch = [&app, s = made.get()] { s->OpenTeams(app.Menu()); };
     app.LoadGame = [&app, s = made.get()] { s->OpenLoadGame(app.Menu(), screens::kLoadSavedGames); };

@@ -46,7 +46,7 @@ MainMenuWindow::MainMenuWindow(const MatchState& s, Dialogs& dialogs,
     QPushButton* help = AddButton("cmdHelp", texts::kHelp, texts::kHelpTip);
     QPushButton* service = AddButton("cmdEway", texts::kService, texts::kServiceTip);
     QPushButton* splash = AddButton("cmdSplash", texts::kSplash, nullptr);
-    QPushButton* net = AddButton("cmdNetGame", texts::kNetGame, nullptr);  // no action
+    QPushButton* net = AddButton("cmdNetGame", texts::kNetGame, nullptr);
     QPushButton* exit = AddButton("cmdExit", texts::kExit, texts::kExitTip);
     for (QPushButton* b : {quickMatch_, team, load, chronicle, help, service, splash, net, exit})
         buttons->addWidget(b);
@@ -58,6 +58,7 @@ MainMenuWindow::MainMenuWindow(const MatchState& s, Dialogs& dialogs,
     connect(help, &QPushButton::clicked, this, [this, help] { PopUp(helpMenu_, help); });
     connect(service, &QPushButton::clicked, this, [this, service] { PopUp(supportMenu_, service); });
     connect(splash, &QPushButton::clicked, this, [this] { RunSplash(); });
+    connect(net, &QPushButton::clicked, this, [this] { RunNetGame(); });
     connect(exit, &QPushButton::clicked, this, [this] { close(); });
 
     auto* arms = new ClickLabel(this);
@@ -159,6 +160,11 @@ void MainMenuWindow::RunTeamMatch() {
     busy.Release();
     setWindowTitle(QString::fromStdString(ApplicationTitle()));
     setEnabled(true);
+}
+
+void MainMenuWindow::RunNetGame() {
+    BusyPointer busy(dialogs_);
+    if (NetGame) NetGame();
 }
 
 void MainMenuWindow::RunLoadGame() {

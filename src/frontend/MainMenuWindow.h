@@ -40,6 +40,8 @@ public:
     std::function<void()> TeamMatch;
     // "Загрузить игру": the saved-games browser in saved-game mode.
     std::function<void()> LoadGame;
+    // "Сетевая игра": the network screen.
+    std::function<void()> NetGame;
     // "Хроника Вембы": the chronicle.
     std::function<void()> Chronicle;
     // The coat-of-arms thumbnail, once gamedata/pic/biggerb.gif is there.
@@ -55,6 +57,7 @@ public:
     void RunQuickMatch();
     void RunTeamMatch();
     void RunLoadGame();
+    void RunNetGame();
     void RunChronicle();
     void RunCoatOfArms();
     void RunSplash();

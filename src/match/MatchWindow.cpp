@@ -16,6 +16,7 @@
 #include "match/DisplayScreen.h"
 #include "match/KeyMapping.h"
 #include "match/OverlayPainter.h"
+#include "net/NetMatch.h"
 #include "render/ColourDepth.h"
 #include "render/SceneScript.h"
 #include "sound/DirectSoundModule.h"
@@ -77,6 +78,7 @@ MatchWindow::MatchWindow(MatchState& s, Dialogs& dialogs, const ErrorLog& log, s
 }
 
 MatchWindow::~MatchWindow() {
+    net_.reset();
     StopComputer();
     StopTimers();
     view_.OnKeyPress = nullptr;
@@ -93,7 +95,9 @@ bool MatchWindow::Run() {
         OpenNext(NextScreen::SavedGames, false, false);
         return false;
     }
+    StartNetwork();
     if (!kernel_.Init(options_.ReplayPath)) {
+        StopNetwork();
         StopTimers();
         return false;
     }
@@ -102,6 +106,7 @@ bool MatchWindow::Run() {
     SyncTimers();
     StartComputer();
     DisplayLoop();
+    StopNetwork();
     StopComputer();
     live_ = false;
     StopTimers();
@@ -117,6 +122,7 @@ void MatchWindow::DisplayLoop() {
         const auto passStart = std::chrono::steady_clock::now();
         // Keys and timers run here, between two frames.
         QCoreApplication::processEvents(QEventLoop::AllEvents);
+        StepNetwork();
         StepComputer();
         SyncTimers();
         // The pass that saw the match end still shows its last status.

@@ -20,6 +20,9 @@ class QKeyEvent;
 
 namespace zel {
 class ErrorLog;
+class NetMatch;
+class NetSession;
+struct NetEvent;
 namespace ai {
 class ComputerTurn;
 class WorkerPool;
@@ -37,6 +40,18 @@ class MatchWindow;
 // match's GameOver, and whether the results screen offers to save the replay.
 using MatchEnded = std::function<void(NextScreen next, bool gameOver, bool enableSaveReplay)>;
 
+// A network match: the session with the other computer and what the window
+// does with its link. Without a session the match is this computer's alone.
+struct MatchNetOptions {
+    NetSession* Session = nullptr;
+    // What the other computer said since the last pass of the display loop.
+    std::function<std::vector<NetEvent>()> TakeEvents;
+    // Sends what the session holds to send.
+    std::function<void()> Flush;
+    // This computer leaves the game (the match was left before its end).
+    std::function<void()> Quit;
+};
+
 // How one match window is run.
 struct MatchWindowOptions {
     render::RenderSettings Render;      // display mode and screen, table texture, device kind, application title
@@ -53,6 +68,8 @@ struct MatchWindowOptions {
     // Runs after every pass of the display loop, once its picture is shown.
     // The game leaves it empty; tests drive the match from it.
     std::function<void(MatchWindow&)> AfterFrame;
+    // A network match; empty for a match of this computer alone.
+    MatchNetOptions Net;
 };
 
 // The match window: one match on screen. It owns the 3D scene (GraphModule),
@@ -70,6 +87,14 @@ struct MatchWindowOptions {
 //
 // A 3D call that fails while the match runs is written to the error log
 // (each distinct failure once) and the match goes on.
+//
+// In a network match (options.Net) the window joins the kernel to the
+// session (NetMatch): this keyboard strikes for the participants played
+// here, the other computer's striker is shown as its aim and strike arrive,
+// and every pass hands over what arrived and sends what is due. When the
+// connection is lost the match goes on for this computer alone and a message
+// box says why; the replay so far is kept and F5 saves as ever. A match left
+// before its end tells the other computer this one left.
 class MatchWindow final : public MatchPort {
 public:
     // The match state, dialogs, error log and sound module (null: silent)
@@ -116,6 +141,8 @@ public:
     bool RunTimerActive() const { return runTimer_.isActive(); }
     // The computer players' turns; null when people play every participant.
     ai::ComputerTurn* Computer() { return computer_.get(); }
+    // The network side of the match; null for a match of this computer alone.
+    NetMatch* Network() { return net_.get(); }
     bool PauseActive() const { return pause_.isActive(); }
 
 private:
@@ -139,6 +166,11 @@ private:
     void StartComputer();
     void StepComputer();
     void StopComputer();
+    // The network side (MatchNetwork.cpp): attached before Init, stepped
+    // every pass of the display loop, told the end when the loop ends.
+    void StartNetwork();
+    void StepNetwork();
+    void StopNetwork();
 
     MatchState& s_;                        // the match in play
     Dialogs& dialogs_;                     // message boxes and the busy pointer
@@ -160,6 +192,8 @@ private:
     bool closeRequested_ = false;          // the user closed the window; the match ends
     std::unique_ptr<ai::WorkerPool> pool_;      // the computer's search threads
     std::unique_ptr<ai::ComputerTurn> computer_;  // the computer players' turns
+    std::unique_ptr<NetMatch> net_;             // the network side, in a network match
+    bool aloneTold_ = false;                    // the lost connection's message was shown
 };
 
 }  // namespace zel::match

@@ -57,6 +57,8 @@ void ApplyDefaultSettings(SettingsStore& store, MatchState& s) {
     options.SetShowSginBox(BoxFor(IsSet(t.ShowSgin)));
     s.ShowSgin = ToFlag(options.ShowSginBox() != kBoxClear);
 
+    store.Net = DefaultNetSettings();
+
     CopyDisplayToMatch(display, s);
 }
 

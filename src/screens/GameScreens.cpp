@@ -4,6 +4,7 @@
 
 #include "frontend/ScreenNavigator.h"
 #include "screens/LoadGameWindow.h"
+#include "screens/NetworkWindow.h"
 #include "screens/OptionsWindow.h"
 #include "screens/ResultsWindow.h"
 #include "screens/StartWindow.h"
@@ -19,6 +20,10 @@ GameScreens::GameScreens(ScreenEnvironment env)
     nav.Register(kResultScreen, [this] { return std::make_unique<ResultsWindow>(*this); });
     nav.Register(kTeamsScreen, [this] { return std::make_unique<TeamsWindow>(*this); });
     nav.Register(kLoadGameScreen, [this] { return std::make_unique<LoadGameWindow>(*this); });
+    nav.Register(kNetworkScreen, [this]() -> std::unique_ptr<QWidget> {
+        if (!env_.Net) return nullptr;
+        return std::make_unique<NetworkWindow>(*this, *env_.Net);
+    });
     if (!env_.Teams) env_.Teams = &teams_;
     if (!env_.ShowSavedGames)
         env_.ShowSavedGames = [this](QWidget* from) {
@@ -31,11 +36,80 @@ GameScreens::GameScreens(ScreenEnvironment env)
 
 GameScreens::~GameScreens() = default;
 
+void GameScreens::AdoptConnector(std::unique_ptr<NetConnector> net) {
+    ownedNet_ = std::move(net);
+    env_.Net = ownedNet_.get();
+}
+
 StartWindow* GameScreens::Start() { return env_.Navigator->Get<StartWindow>(kStartScreen); }
 OptionsWindow* GameScreens::Options() { return env_.Navigator->Get<OptionsWindow>(kOptionsScreen); }
 ResultsWindow* GameScreens::Results() { return env_.Navigator->Get<ResultsWindow>(kResultScreen); }
 TeamsWindow* GameScreens::TeamsScreen() { return env_.Navigator->Get<TeamsWindow>(kTeamsScreen); }
 LoadGameWindow* GameScreens::LoadGameScreen() { return env_.Navigator->Get<LoadGameWindow>(kLoadGameScreen); }
+
+NetworkWindow* GameScreens::NetworkScreen() { return env_.Navigator->Get<NetworkWindow>(kNetworkScreen); }
+
+void GameScreens::OpenNetwork(QWidget* from) {
+    NetworkWindow* net = NetworkScreen();
+    if (!net) return;
+    env_.Store->Start.SetNetworkMode(false);
+    guestGame_ = false;
+    HandOver(from, net);
+    net->Open();
+}
+
+void GameScreens::OpenNetworkSetup(QWidget* from, const std::vector<std::string>& guestNames) {
+    StartScreenModel& start = env_.Store->Start;
+    start.SetNetworkMode(true);
+    start.TakeGuestNames(guestNames);
+    guestGame_ = false;
+    OpenStart(from);
+}
+
+void GameScreens::LeaveNetwork(QWidget* from) {
+    if (env_.Net) env_.Net->Close();
+    OpenNetwork(from);
+}
+
+bool GameScreens::InNetworkGame() const { return env_.Net != nullptr && env_.Net->Linked(); }
+
+bool GameScreens::RunGuestMatch(const std::function<bool(MatchState&)>& fill) {
+    if (matchRunning_) return false;
+    // The match comes from whichever screen of the game shows now.
+    QWidget* from = nullptr;
+    for (const char* name : {kResultScreen, kNetworkScreen, kStartScreen, kOptionsScreen, kLoadGameScreen}) {
+        QWidget* w = env_.Navigator->Existing(name);
+        if (w && w->isVisible()) {
+            from = w;
+            break;
+        }
+    }
+    starter_.KeepSlotMasses();
+    if (!fill(*env_.State)) {
+        starter_.MatchClosed();
+        return false;
+    }
+    guestGame_ = true;
+    if (env_.ForceNumLock) env_.ForceNumLock();
+    RunMatchFrom(from, "");
+    return true;
+}
+
+void GameScreens::NetworkLost(const std::string& message) {
+    guestGame_ = false;
+    NetworkWindow* net = dynamic_cast<NetworkWindow*>(env_.Navigator->Existing(kNetworkScreen));
+    if (net && net->isVisible()) {
+        if (!message.empty()) net->Failed(message);
+        return;
+    }
+    if (!message.empty()) Tell(*env_.Messages, message, MsgIcon::Critical);
+    // The setup screen sets a match of this computer alone from now on.
+    env_.Store->Start.SetNetworkMode(false);
+    if (StartWindow* start = dynamic_cast<StartWindow*>(env_.Navigator->Existing(kStartScreen)))
+        start->Refresh();
+    if (ResultsWindow* results = dynamic_cast<ResultsWindow*>(env_.Navigator->Existing(kResultScreen)))
+        results->RestartRefused();
+}
 
 void GameScreens::OpenLoadGame(QWidget* from, std::int16_t mode) {
     LoadGameWindow* browser = LoadGameScreen();
@@ -93,7 +167,9 @@ void GameScreens::ReturnFromOptions() {
 
 void GameScreens::ReturnFromResults() {
     ResultsWindow* results = Results();
-    if (IsSet(env_.State->TeamGame) && env_.ShowTeams) {
+    if (InNetworkGame() || guestGame_ || env_.Store->Start.NetworkMode()) {
+        LeaveNetwork(results);
+    } else if (IsSet(env_.State->TeamGame) && env_.ShowTeams) {
         env_.ShowTeams(results);
     } else {
         OpenStart(results);

@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include <QPointer>
 
@@ -13,6 +16,7 @@ class QWidget;
 namespace zel::screens {
 
 class LoadGameWindow;
+class NetworkWindow;
 class OptionsWindow;
 class ResultsWindow;
 class StartWindow;
@@ -24,6 +28,7 @@ inline constexpr const char* kOptionsScreen = "frmOptions";
 inline constexpr const char* kResultScreen = "frmResult";
 inline constexpr const char* kTeamsScreen = "frmCom";
 inline constexpr const char* kLoadGameScreen = "frmLoadGame";
+inline constexpr const char* kNetworkScreen = "frmNet";
 
 // The match setup, options and results screens and the ways between them
 // and the match: it registers the three windows with the navigator (each is
@@ -67,6 +72,31 @@ public:
     // `playbackPath` the replay to play).
     void RunFromBrowser(QWidget* browser, const std::string& playbackPath);
 
+    // --- network play (only with a connection in the environment) ---------
+    // The program's connection, kept as long as the screens; it becomes
+    // the environment's.
+    void AdoptConnector(std::unique_ptr<NetConnector> net);
+    // "Сетевая игра": hides `from` (the main menu) and shows the network
+    // screen in its window state, nothing open.
+    void OpenNetwork(QWidget* from);
+    // The host's guest arrived with its players' names: the setup screen in
+    // network mode, the names in the free slots, played there.
+    void OpenNetworkSetup(QWidget* from, const std::vector<std::string>& guestNames);
+    // Leaves the network game from `from` (the setup or results screen):
+    // the connection closes and the network screen is shown, nothing open.
+    void LeaveNetwork(QWidget* from);
+    // A network match runs, or is set up, or its results are shown.
+    bool InNetworkGame() const;
+    // The guest: `fill` puts the host's set-up into the match state (false:
+    // it could not, and nothing runs); then the match runs from whichever
+    // screen shows (the network or the results screen). The slot masses of
+    // the setup screen come back when the match ends, as after StartGame.
+    bool RunGuestMatch(const std::function<bool(MatchState&)>& fill);
+    // The connection ended outside a match (`message` says why; "" when it
+    // was said already): shown, and the screen that shows goes on without
+    // the other computer.
+    void NetworkLost(const std::string& message);
+
     // StartGame with `caller` as the calling screen: its failures open the
     // options screen from `caller`; a match hides it.
     StartOutcome StartGameFrom(QWidget* caller);
@@ -79,6 +109,7 @@ public:
     ResultsWindow* Results();
     TeamsWindow* TeamsScreen();
     LoadGameWindow* LoadGameScreen();
+    NetworkWindow* NetworkScreen();
     // The team table of the run, the teams screen's and the results screen's.
     TeamList& Teams() { return teams_; }
 
@@ -95,6 +126,8 @@ private:
     GameStarter starter_;            // StartGame and the slot masses
     QPointer<QWidget> caller_;       // the screen that started the running match
     bool matchRunning_ = false;      // a match was handed to the match window
+    bool guestGame_ = false;         // this computer joined a network game
+    std::unique_ptr<NetConnector> ownedNet_;  // the connection of network play, if adopted
 };
 
 }  // namespace zel::screens

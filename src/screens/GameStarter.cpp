@@ -125,6 +125,8 @@ StartOutcome GameStarter::Run(const StartGameHooks& hooks) {
     int num = std::clamp<int>(store_.Start.GamersKolvo(), 0, kMaxParticipants);
     // Slots whose empty name box gets the participant's number.
     std::vector<std::pair<int, std::string>> namedSlots;
+    // Participants the setup screen has played on the other computer.
+    std::array<bool, kMaxParticipants + 1> elsewhere{};
     if (!IsSet(s_.TeamGame)) {
         StartScreenModel& start = store_.Start;
         int j = 0;
@@ -140,6 +142,7 @@ StartOutcome GameStarter::Run(const StartGameHooks& hooks) {
             p.Model = PlayableModel(start.Model(j));
             p.Mass = UsableMass(slotMass_[static_cast<std::size_t>(j + 1)]);
             p.Player = start.Player(j);
+            elsewhere[static_cast<std::size_t>(i)] = start.PlayedThere(j);
             setup.Participants.push_back(p);
             ++j;
         }
@@ -163,6 +166,7 @@ StartOutcome GameStarter::Run(const StartGameHooks& hooks) {
     setup.TurnOrder = TurnOrderOf(s_, num);
 
     if (StartMatchState(s_, setup) != SetupResult::Ok) return StartOutcome::Refused;
+    s_.PlayedElsewhere = elsewhere;
     for (const auto& [slot, name] : namedSlots) store_.Start.SetName(slot, name);
 
     if (!DisplayUsable(store_.Display)) {

@@ -56,7 +56,9 @@ public:
     // screen put in the records, every piece the first model with mass 1);
     // the display check (message "Некорректные параметры
     // графики.", options screen, stop); NumLock; the warning about the name
-    // labels; ReplayMode and ContinueGame cleared; the match window.
+    // labels; ReplayMode and ContinueGame cleared; the match window. While the
+// setup screen sets up a network match, PlayedElsewhere marks the
+// participants whose slots are played on the other computer.
     // KtoHodit is the callers' (a list that is not an order of 1..Num plays
     // 1..Num). With fewer checked slots than GamersKolvo the match has as many
     // participants as there are checked slots.
@@ -64,6 +66,9 @@ public:
 
     // The match window closed: records 1..8 get their slot masses back.
     void MatchClosed() { RestoreSlotMasses(); }
+    // A match set up elsewhere (the other computer's) is about to fill the
+    // records: their slot masses are noted for MatchClosed.
+    void KeepSlotMasses() { NoteSlotMasses(); }
 
     // Whether a start is running now (the start buttons ignore presses then).
     bool Busy() const { return busy_; }

@@ -120,9 +120,11 @@ void LoadSettingsFile(const std::string& path, bool asSettingsFile, bool willBeR
     ApplyMatchKeys(read.Match, next, slots);
     SetControls(read.Match, slots, work, next, d);
     // Only zel.ini says who plays a slot; a replay's set-up leaves it.
-    if (path == settingsFile)
+    if (path == settingsFile) {
         for (int i = 0; i < StartScreenModel::kSlots; ++i)
             work.Start.SetPlayer(i, read.Players[static_cast<std::size_t>(i)]);
+        work.Net = read.Net;
+    }
     CopyDisplayToMatch(work.Display, next);
     store = std::move(work);
     s = std::move(next);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "screens/NetworkTexts.h"
 #include "screens/ScreenTexts.h"
 
 namespace zel::screens {
@@ -13,6 +14,7 @@ ResultsScreenModel::ResultsScreenModel() {
 }
 
 void ResultsScreenModel::Update(const MatchState& s, TeamTable* teams) {
+    view_.Waiting.clear();
     const int num = std::clamp<int>(s.Num, 0, kMaxParticipants);
     std::string winner;
     view_.SaveReplayEnabled = false;
@@ -90,6 +92,11 @@ void ResultsScreenModel::PreparePlayAgain(MatchState& s) const {
         s.KtoHodit[i] = order[static_cast<std::size_t>(i - 1)];
         s.Vembas[i].SginCount = 0;
     }
+}
+
+void ResultsScreenModel::SetWaitingForPeer(bool on) {
+    view_.Waiting = on ? texts::kNetRestartWaiting : "";
+    view_.GoEnabled = !on;
 }
 
 }  // namespace zel::screens

@@ -22,6 +22,7 @@ struct ResultsView {
     bool GoEnabled = false;           // "НАЧАТЬ ВЕМБУ ОПЯТЬ!"
     bool SaveReplayEnabled = false;   // "Сохранить повтор как..."
     bool LoadReplayEnabled = false;   // "Загрузить повтор...": while a replay file exists
+    std::string Waiting;              // lblWaiting: a network match's ask for another match
 };
 
 // The results screen without a window: the texts Update writes from the
@@ -61,6 +62,12 @@ public:
     // adds the missing participants in number order, so every participant
     // still gets a turn.
     void PreparePlayAgain(MatchState& s) const;
+
+    // A network match: "НАЧАТЬ ВЕМБУ ОПЯТЬ!" asked the other computer;
+    // until it answers the button is disabled and the screen says it waits.
+    // Cleared, the button is enabled again.
+    void SetWaitingForPeer(bool on);
+    bool WaitingForPeer() const { return !view_.Waiting.empty(); }
 
     const ResultsView& View() const { return view_; }
 

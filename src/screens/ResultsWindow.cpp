@@ -83,6 +83,7 @@ ResultsWindow::ResultsWindow(GameScreens& screens) : screens_(screens) {
     facts->addWidget(knocked_, 2, 1);
     facts->setColumnStretch(1, 1);
 
+    waiting_ = Caption("lblWaiting", "", this);
     go_ = Button("cmdGo", texts::kPlayAgain, this);
     go_->setToolTip(Q(texts::kPlayAgainTip));
     QFont goFont = go_->font();
@@ -109,6 +110,7 @@ ResultsWindow::ResultsWindow(GameScreens& screens) : screens_(screens) {
     layout->addLayout(facts);
     layout->addWidget(teamGroup_);
     layout->addStretch(1);
+    layout->addWidget(waiting_);
     layout->addWidget(go_);
     layout->addLayout(replayRow);
     layout->addLayout(navRow);
@@ -154,12 +156,38 @@ void ResultsWindow::Refresh() {
     go_->setEnabled(v.GoEnabled);
     save_->setEnabled(v.SaveReplayEnabled);
     load_->setEnabled(v.LoadReplayEnabled);
+    waiting_->setText(Q(v.Waiting));
+    waiting_->setVisible(!v.Waiting.empty());
 }
 
 void ResultsWindow::PlayAgain() {
+    if (screens_.Starter().Busy() || model_.WaitingForPeer()) return;
+    if (screens_.InNetworkGame()) {
+        if (screens_.Env().Net->AskRestart()) {
+            model_.SetWaitingForPeer(true);
+            Refresh();
+        }
+        return;
+    }
+    PlayAgainNow();
+}
+
+void ResultsWindow::PlayAgainNow() {
     if (screens_.Starter().Busy()) return;
+    model_.SetWaitingForPeer(false);
+    Refresh();
     model_.PreparePlayAgain(*screens_.Env().State);
     screens_.StartGameFrom(this);
+}
+
+void ResultsWindow::WaitForHost() {
+    model_.SetWaitingForPeer(true);
+    Refresh();
+}
+
+void ResultsWindow::RestartRefused() {
+    model_.SetWaitingForPeer(false);
+    Refresh();
 }
 
 void ResultsWindow::SaveReplay() {

@@ -24,7 +24,17 @@ public:
     void ShowMatchEnd(bool gameOver, bool enableSaveReplay);
 
     // The buttons, as a click runs them.
+    // In a network match the button asks the other computer instead; the
+    // match starts when both agree (PlayAgainNow on the host, the host's
+    // set-up on the guest).
     void PlayAgain();
+    // Both computers agreed: the host starts the match again.
+    void PlayAgainNow();
+    // The other computer said no, or is gone: the button can be used again.
+    void RestartRefused();
+    // The guest agreed: the host's set-up will start the match.
+    void WaitForHost();
+    bool WaitingForPeer() const { return model_.WaitingForPeer(); }
     void SaveReplay();
     void LoadReplay();
     void Options();
@@ -51,6 +61,7 @@ private:
     QLabel* team2_ = nullptr;        // lblCom2
     QLabel* score1_ = nullptr;       // lblScore1
     QLabel* score2_ = nullptr;       // lblScore2
+    QLabel* waiting_ = nullptr;      // lblWaiting
     QPushButton* go_ = nullptr;      // cmdGo
     QPushButton* save_ = nullptr;    // cmdSavePovt
     QPushButton* load_ = nullptr;    // cmdLoadGame

@@ -14,11 +14,12 @@ SettingsValues CollectSettings(const SettingsStore& store, const MatchState& s) 
     v.Display = store.Display;
     for (int i = 0; i < StartScreenModel::kSlots; ++i) {
         SettingsSlotValues& slot = v.Slots[i];
-        slot.Name = store.Start.Name(i);
+        // A slot the other computer's player holds keeps its own values here.
+        slot.Name = store.Start.OwnName(i);
         slot.Model = store.Start.Model(i);
         slot.Mass = s.Vembas[i + 1].RM;
-        slot.Mark = store.Start.Mark(i);
-        slot.Player = store.Start.Player(i);
+        slot.Mark = store.Start.OwnMark(i);
+        slot.Player = store.Start.OwnPlayer(i);
     }
     const OptionsScreenModel& options = store.Options;
     v.MaxXText = options.SizeGText();
@@ -31,6 +32,7 @@ SettingsValues CollectSettings(const SettingsStore& store, const MatchState& s) 
     v.PipaBox = options.PipaBox();
     v.BordMode = s.BordMode;
     v.BordSimm = s.BordSimm;
+    v.Net = store.Net;
     return v;
 }
 

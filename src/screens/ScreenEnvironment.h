@@ -8,6 +8,7 @@
 #include "core/MatchPort.h"
 #include "core/MatchState.h"
 #include "base/ErrorLog.h"
+#include "screens/NetConnector.h"
 #include "screens/SaveFileChooser.h"
 #include "screens/TeamTable.h"
 #include "screens/OptionsScreenModel.h"
@@ -67,6 +68,9 @@ struct ScreenEnvironment {
     // The save dialog of the results screen, owned by `owner`; empty for
     // the platform's file dialog.
     std::function<std::unique_ptr<SaveFileChooser>(QWidget* owner)> MakeSaveChooser;
+    // The connection of network play; null: the program has none, and the
+    // network screen is never shown.
+    NetConnector* Net = nullptr;
 };
 
 }  // namespace zel::screens

@@ -1,5 +1,6 @@
 #pragma once
 #include "settings/DisplaySettings.h"
+#include "settings/NetSettings.h"
 #include "screens/OptionsScreenModel.h"
 #include "screens/StartScreenModel.h"
 
@@ -15,6 +16,7 @@ struct SettingsStore {
     DisplaySettings Display;     // screen mode, textures, room, devices
     StartScreenModel Start;      // the match setup screen's controls
     OptionsScreenModel Options;  // the options screen's controls
+    NetSettings Net = DefaultNetSettings();  // the network screen's last address and ports
     // zel.ini failed to load and no copy of it could be kept: writing the
     // settings would destroy what the person had, so they are not written.
     bool LeaveFileAlone = false;

@@ -78,6 +78,81 @@ void StartScreenModel::CountMarks() {
     if (goEnabled_) gamersKolvo_ = static_cast<std::int16_t>(n);
 }
 
+void StartScreenModel::SetNetworkMode(bool on) {
+    networkMode_ = on;
+    if (on) return;
+    for (Slot& slot : slots_) {
+        slot.There = false;
+        if (!slot.Lent) continue;
+        slot.Lent = false;
+        slot.Name = slot.OwnName;
+        slot.Mark = slot.OwnMark;
+        slot.Player = slot.OwnPlayer;
+    }
+    CountMarks();
+}
+
+const std::string& StartScreenModel::OwnName(int slot) const {
+    if (ValidSlot(slot) && slots_[slot].Lent) return slots_[slot].OwnName;
+    return Name(slot);
+}
+
+std::int16_t StartScreenModel::OwnMark(int slot) const {
+    if (ValidSlot(slot) && slots_[slot].Lent) return slots_[slot].OwnMark;
+    return Mark(slot);
+}
+
+PlayerKind StartScreenModel::OwnPlayer(int slot) const {
+    if (ValidSlot(slot) && slots_[slot].Lent) return slots_[slot].OwnPlayer;
+    return Player(slot);
+}
+
+bool StartScreenModel::PlayedThere(int slot) const { return ValidSlot(slot) && slots_[slot].There; }
+
+void StartScreenModel::SetPlayedThere(int slot, bool there) {
+    if (!networkMode_ || !ValidSlot(slot)) return;
+    slots_[slot].There = there;
+    if (there) slots_[slot].Player = PlayerKind::Human;
+}
+
+int StartScreenModel::TakeGuestNames(const std::vector<std::string>& names) {
+    if (!networkMode_) return 0;
+    int placed = 0;
+    int slot = 0;
+    for (const std::string& name : names) {
+        while (slot < kSlots && IsChecked(slots_[slot].Mark)) ++slot;
+        if (slot >= kSlots) break;
+        Slot& lent = slots_[slot];
+        if (!lent.Lent) {
+            lent.Lent = true;
+            lent.OwnName = lent.Name;
+            lent.OwnMark = lent.Mark;
+            lent.OwnPlayer = lent.Player;
+        }
+        lent.Name = name;
+        SetPlayedThere(slot, true);
+        SetMark(slot, kBoxChecked);
+        ++placed;
+        ++slot;
+    }
+    return placed;
+}
+
+std::vector<std::string> StartScreenModel::CheckedNames() const {
+    auto nameOf = [this](int i) {
+        const std::string& raw = slots_[i].Name;
+        const std::size_t first = raw.find_first_not_of(' ');
+        const std::size_t last = raw.find_last_not_of(' ');
+        std::string name = first == std::string::npos ? std::string() : raw.substr(first, last - first + 1);
+        return name.empty() ? std::to_string(i + 1) : name;
+    };
+    std::vector<std::string> names;
+    for (int i = 0; i < kSlots; ++i)
+        if (IsChecked(slots_[i].Mark)) names.push_back(nameOf(i));
+    if (names.empty()) names.push_back(nameOf(0));
+    return names;
+}
+
 const char* StartScreenModel::ModelName(int index) {
     if (index < 0 || index >= texts::kModelEntryCount) return "";
     return texts::kModelNames[index];

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/Dialogs.h"
 #include "core/MatchState.h"
@@ -76,6 +77,32 @@ public:
     // The text of entry `index` of every model list; "" outside 0..4.
     static const char* ModelName(int index);
 
+    // --- a network match ----------------------------------------------------
+    // While the host sets up a network match, each slot is played here or
+    // on the other computer; outside one every slot is played here and the
+    // marks of "there" are cleared. Only a person can play a slot there.
+    bool NetworkMode() const { return networkMode_; }
+    void SetNetworkMode(bool on);
+    bool PlayedThere(int slot) const;
+    // Ignored outside network mode and for a slot that does not exist.
+    // Marking a slot "there" makes its player a person.
+    void SetPlayedThere(int slot, bool there);
+    // The other computer joined with `names`: each takes, in order, a slot
+    // not yet checked here (name box, checked mark, played there); names
+    // beyond the free slots are left out. Returns how many found a slot.
+    // The slots keep their own name, mark and player for zel.ini, and get
+    // them back when network mode ends.
+    int TakeGuestNames(const std::vector<std::string>& names);
+    // What zel.ini stores for the slot: its own name, mark and player, also
+    // while the other computer's player holds it.
+    const std::string& OwnName(int slot) const;
+    std::int16_t OwnMark(int slot) const;
+    PlayerKind OwnPlayer(int slot) const;
+    // This computer's players as a guest introduces them: the trimmed
+    // names of the checked slots, an empty one as its slot's number; with
+    // no slot checked, the first slot's.
+    std::vector<std::string> CheckedNames() const;
+
 private:
     // One row of the screen.
     struct Slot {
@@ -83,6 +110,12 @@ private:
         std::int16_t Model = 0;  // selected model list entry, -1 for none
         std::int16_t Mark = 0;   // participation mark 0, 1 or 2
         PlayerKind Player = PlayerKind::Human;  // who plays the slot
+        bool There = false;      // played on the other computer (network mode)
+        // The slot's own values while the other computer's player holds it.
+        bool Lent = false;
+        std::string OwnName;
+        std::int16_t OwnMark = 0;
+        PlayerKind OwnPlayer = PlayerKind::Human;
     };
 
     void CountMarks();
@@ -91,6 +124,7 @@ private:
     std::int16_t gamersKolvo_ = 2;      // participants of the next match
     bool goEnabled_ = true;             // the start button can be pressed
     std::string gamersKolvoText_;       // the participant count label
+    bool networkMode_ = false;          // the host sets up a network match
 };
 
 }  // namespace zel

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "screens/GameScreens.h"
+#include "screens/NetworkTexts.h"
 #include "screens/ScreenKeys.h"
 #include "screens/PieceEditorWindow.h"
 #include "screens/PiecePreview.h"
@@ -63,6 +64,9 @@ StartWindow::StartWindow(GameScreens& screens)
     grid->addWidget(names, 0, 1);
     grid->addWidget(players, 0, 2);
     grid->addWidget(models, 0, 3);
+    whereHeading_ = new QLabel(Q(texts::kNetWhereColumn), this);
+    whereHeading_->setObjectName("lblWhere");
+    grid->addWidget(whereHeading_, 0, 5);
     for (int i = 0; i < StartScreenModel::kSlots; ++i) {
         Row& row = rows_[static_cast<std::size_t>(i)];
         row.mark = new QCheckBox(this);
@@ -88,6 +92,16 @@ StartWindow::StartWindow(GameScreens& screens)
         grid->addWidget(row.player, i + 1, 2);
         grid->addWidget(row.model, i + 1, 3);
         grid->addWidget(row.editor, i + 1, 4);
+        row.where = new QComboBox(this);
+        row.where->setObjectName(Indexed("cmbWhere", i));
+        row.where->setAccessibleName(Q(texts::kNetWhereColumn) + " " + QString::number(i + 1));
+        row.where->addItem(Q(texts::kNetHere));
+        row.where->addItem(Q(texts::kNetThere));
+        grid->addWidget(row.where, i + 1, 5);
+        connect(row.where, &QComboBox::activated, this, [this, i](int index) {
+            model_.SetPlayedThere(i, index == 1);
+            Refresh();
+        });
 
         connect(row.mark, &QCheckBox::clicked, this, [this, i] { MarkClicked(i); });
         connect(row.name, &QLineEdit::textEdited, this,
@@ -154,6 +168,7 @@ StartWindow::StartWindow(GameScreens& screens)
         chain(row.player);
         chain(row.model);
         chain(row.editor);
+        chain(row.where);
     }
     for (QWidget* w : std::initializer_list<QWidget*>{go_, control, help, options, back, exitButton}) chain(w);
 
@@ -178,7 +193,16 @@ void StartWindow::Refresh() {
         if (row.name->text() != name) row.name->setText(name);
         row.player->setCurrentIndex(PlayerKindNumber(model_.Player(i)));
         row.model->setCurrentIndex(model_.Model(i));
+        const bool network = model_.NetworkMode();
+        row.where->setVisible(network);
+        row.where->setCurrentIndex(model_.PlayedThere(i) ? 1 : 0);
+        // The other computer's players are people at its keyboard.
+        row.player->setEnabled(!model_.PlayedThere(i));
     }
+    whereHeading_->setVisible(model_.NetworkMode());
+    // A match between two computers is headed so.
+    if (auto* heading = findChild<QLabel*>("Label3"))
+        heading->setText(Q(model_.NetworkMode() ? texts::kNetHeading : texts::kQuickMatch));
     count_->setText(QString::fromStdString(model_.GamersKolvoText()));
     go_->setEnabled(model_.GoEnabled());
 }
@@ -215,6 +239,10 @@ void StartWindow::Back() {
     ScreenEnvironment& env = screens_.Env();
     env.State->TeamGame = kFalse;
     SaveSettings(env.SettingsFile, *env.Store, *env.State, *env.Messages);
+    if (model_.NetworkMode()) {
+        screens_.LeaveNetwork(this);
+        return;
+    }
     if (env.ShowMainMenu) env.ShowMainMenu(this);
 }
 

@@ -24,6 +24,9 @@ class PiecePreview;
 // controls show the model whenever the screen is shown, so values the
 // program set (the settings file, StartGame) appear. Esc is "< Назад";
 // Enter starts the match. Closing the window ends the program.
+// While the host sets up a network match, each row also says where the slot
+// is played ("Здесь" or "На другом компьютере"; a slot played there is a
+// person's), and "< Назад" leaves the network game for the network screen.
 class StartWindow : public QWidget {
 public:
     explicit StartWindow(GameScreens& screens);
@@ -59,6 +62,7 @@ private:
         QComboBox* player = nullptr;    // cmbPlayer(i): a person or the computer's level
         QComboBox* model = nullptr;     // cmb(i)
         QPushButton* editor = nullptr;  // cmdMyVemba(i)
+        QComboBox* where = nullptr;     // cmbWhere(i): here or on the other computer (network play)
     };
 
     void MarkClicked(int slot);
@@ -69,6 +73,7 @@ private:
     StartScreenModel& model_;                        // the controls' values
     std::array<Row, StartScreenModel::kSlots> rows_;  // the eight rows
     QLabel* count_ = nullptr;                        // lblGamersKolvo
+    QLabel* whereHeading_ = nullptr;                 // lblWhere, network play only
     QPushButton* go_ = nullptr;                      // cmdGo
     std::unique_ptr<PiecePreview> preview_;          // the running preview, if any
 };

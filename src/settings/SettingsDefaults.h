@@ -29,6 +29,8 @@ struct SettingsDefaultTable {
     Flag BordSimm;              // the symmetric second wall
     Flag Pipa;                  // the four posts
     Flag ShowSgin;              // the humorous elimination messages
+    const char* NetAddress;     // the network screen's address box: this computer
+    const char* NetPort;        // its port box, and the port a host listens on
 };
 
 inline constexpr SettingsDefaultTable kSettingsDefaults{
@@ -50,6 +52,8 @@ inline constexpr SettingsDefaultTable kSettingsDefaults{
     .BordSimm = kTrue,
     .Pipa = kTrue,
     .ShowSgin = kTrue,
+    .NetAddress = "127.0.0.1",
+    .NetPort = "24610",
 };
 
 }  // namespace zel

@@ -50,6 +50,19 @@ void ReadPlayers(const IniKeyReader& r, std::array<PlayerKind, kMaxParticipants>
     }
 }
 
+// The network screen's boxes; what cannot be used is the built-in value.
+NetSettings ReadNet(const IniKeyReader& r) {
+    const SettingsDefaultTable& t = kSettingsDefaults;
+    NetSettings net;
+    const std::string address = r.Text("NetAddress");
+    net.Address = UsableAddress(address) ? address : t.NetAddress;
+    const std::string port = r.Text("NetPort");
+    net.Port = ParsePort(port) ? port : t.NetPort;
+    const std::string hostPort = r.Text("NetHostPort");
+    net.HostPort = ParsePort(hostPort) ? hostPort : t.NetPort;
+    return net;
+}
+
 // A value on one line: a line break typed or pasted into a box would end
 // the key early and start a bogus key of its own.
 std::string OneLine(std::string v) {
@@ -125,6 +138,7 @@ SettingsFileRead ReadSettingsFile(const std::string& path, const std::string& se
     }
     ReadDisplay(IniKeyReader(file, section), out.Display);
     if (settings) ReadPlayers(IniKeyReader(file, section), out.Players);
+    if (settings) out.Net = ReadNet(IniKeyReader(file, section));
     // zel.ini's keys are independent lines, so a bad one falls back alone;
     // a replay's keys must all be right or the match is another one.
     const MatchKeys fallback = SettingsFallbackKeys(withParticipants);
@@ -169,6 +183,9 @@ std::string BuildSettingsText(const SettingsValues& v) {
     for (int i = 0; i < kMaxParticipants; ++i) Line(out, "chk" + Idx(i), std::to_string(v.Slots[i].Mark));
     for (int i = 0; i < kMaxParticipants; ++i)
         Line(out, "Player" + Idx(i), std::to_string(PlayerKindNumber(v.Slots[i].Player)));
+    Line(out, "NetAddress", OneLine(v.Net.Address));
+    Line(out, "NetPort", OneLine(v.Net.Port));
+    Line(out, "NetHostPort", OneLine(v.Net.HostPort));
     return out;
 }
 

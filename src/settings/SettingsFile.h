@@ -10,6 +10,7 @@
 #include "core/MatchState.h"
 #include "core/PlayerKind.h"
 #include "settings/DisplaySettings.h"
+#include "settings/NetSettings.h"
 
 namespace zel {
 
@@ -32,6 +33,9 @@ struct SettingsFileRead {
     // levels): read from zel.ini only; a missing or unusable value is a
     // person, so older files play every slot as people.
     std::array<PlayerKind, kMaxParticipants> Players{};
+    // The network screen's boxes (NetAddress, NetPort, NetHostPort): read
+    // from zel.ini only; a missing or unusable value is the built-in one.
+    NetSettings Net = DefaultNetSettings();
 };
 
 // Reads `path`: section "zelset" when `path` is exactly `settingsFile`, else
@@ -73,13 +77,15 @@ struct SettingsValues {
     std::int16_t PipaBox = 0;    // post box state
     std::int16_t BordMode = 1;   // wall position, written with a checked wall box
     Flag BordSimm = kTrue;       // symmetric wall, likewise
+    NetSettings Net;             // the network screen's last address and ports
 };
 
 // The text of zel.ini, every line ending in CR LF: "[zelset]", ScreenW,
 // ScreenH, Colors, UseTex, UseRoom, DeviceNum, RenderNum, then R i, RModel i,
 // RM i for i = 0..7, MaxX, MaxY, Ftr, MaxScr, Sound, Border (with BordMode and
 // BordSimm when the wall box is checked), ShowSgin, Pipa, then chk i, then
-// Player i. A box writes 1 only when it is checked (a greyed box writes 0).
+// Player i, then NetAddress, NetPort and NetHostPort. A box writes 1 only
+// when it is checked (a greyed box writes 0).
 std::string BuildSettingsText(const SettingsValues& v);
 
 }  // namespace zel

@@ -72,6 +72,8 @@ private:
         render::PictureWindow* view = MatchView();
         if (!view || !IsSet(s_.GameRunning) || s_.Win.CtrlState != kCtrlAiming || IsSet(s_.Win.ExitAsked)) return;
         if (s_.CurG >= 1 && s_.CurG <= kMaxParticipants && IsComputer(s_.Players[s_.CurG])) return;
+        // The other computer strikes for the participants it plays.
+        if (s_.CurG >= 1 && s_.CurG <= kMaxParticipants && s_.PlayedElsewhere[s_.CurG]) return;
         Key(view, QEvent::KeyPress, false);
         const int repeats = strikes_ < gentle_ ? gentleRepeats_ : 49;
         for (int i = 0; i < repeats; ++i) {

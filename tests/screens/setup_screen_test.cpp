@@ -25,7 +25,9 @@ StartWindow* ShownStart(ScreensHarness& h) {
 // The next widget Tab moves to from `w`.
 QWidget* NextTabStop(QWidget* w) {
     QWidget* next = w->nextInFocusChain();
-    while (next != w && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+    // As Tab does: hidden controls (the network column) are passed over.
+    while (next != w && (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible()))
+        next = next->nextInFocusChain();
     return next;
 }
 

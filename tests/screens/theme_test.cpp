@@ -41,6 +41,7 @@
 #include "frontend/QtDialogs.h"
 #include "screens/LoadGameModel.h"
 #include "screens/LoadGameWindow.h"
+#include "screens/NetworkWindow.h"
 #include "screens/PieceEditorWindow.h"
 
 namespace zel::test {
@@ -461,6 +462,30 @@ TEST(GameTheme, ResultsScreenShowsTheTheme) {
     ResultsWindow* results = h.screens->Results();
     ASSERT_TRUE(results->isVisible());
     ExpectThemed(results, "results");
+}
+
+// A link that opens at once and reaches nobody.
+class QuietConnector : public NetConnector {
+public:
+    std::string Listen(std::uint16_t) override { return ""; }
+    std::vector<std::string> LocalAddresses() override { return {"192.0.2.15", "127.0.0.1"}; }
+    void Connect(const std::string&, std::uint16_t, const std::vector<std::string>&) override {}
+    void Close() override {}
+};
+
+TEST(GameTheme, NetworkScreenAndTheNetworkSetupShowTheTheme) {
+    Screens h;
+    h.screens->AdoptConnector(std::make_unique<QuietConnector>());
+    h.screens->OpenNetwork(&h.menu);
+    screens::NetworkWindow* net = h.screens->NetworkScreen();
+    ASSERT_TRUE(net->isVisible());
+    ExpectThemed(net, "network");
+    net->Host();
+    ExpectThemed(net, "network-waiting");
+    net->GuestArrived({"Гость"});
+    StartWindow* start = h.screens->Start();
+    ASSERT_TRUE(start->isVisible());
+    ExpectThemed(start, "setup-network");
 }
 
 TEST(GameTheme, SavedGamesBrowserShowsTheTheme) {
