@@ -183,6 +183,30 @@ TEST(Rules, TeamMatchEndsWhenOneSideIsLeftOrNobody) {
     EXPECT_EQ(both.Win.GameOver, kFalse);
 }
 
+TEST(Rules, AMatchIsDecidedExactlyWhenItsTurnEndWouldEndIt) {
+    FakeMatchPort port;
+    auto check = [&](MatchState s, std::initializer_list<int> fallen) {
+        for (int i : fallen) EliminatePiece(s, i);
+        const bool decided = MatchIsDecided(s);
+        EXPECT_EQ(decided, EndTurn(s, port)) << "with " << fallen.size() << " fallen";
+        return decided;
+    };
+    EXPECT_FALSE(check(Match(3), {}));
+    EXPECT_FALSE(check(Match(3), {2}));
+    EXPECT_TRUE(check(Match(3), {2, 3}));
+    EXPECT_TRUE(check(Match(2), {1, 2}));
+
+    MatchState teams = Match(4);
+    teams.TeamGame = kTrue;
+    teams.Vembas[3].TeamSide = 1;
+    teams.Vembas[4].TeamSide = 1;
+    EXPECT_FALSE(check(teams, {}));
+    EXPECT_FALSE(check(teams, {2, 4}));
+    EXPECT_TRUE(check(teams, {3, 4}));
+    EXPECT_TRUE(check(teams, {1, 2}));
+    EXPECT_TRUE(check(teams, {1, 2, 3, 4}));
+}
+
 TEST(Rules, GorApplyWithoutPowerChangesNothing) {
     MatchState s = Match(3);
     for (int i = 1; i <= 3; ++i) s.GorImpulse[i] = Vec2{7.0 * i, -1.0};

@@ -122,6 +122,15 @@ bool DecideMatchEnd(MatchState& s, MatchPort& port) {
     return IsSet(s.TeamGame) ? DecideTeamMatch(s) : DecideFreeForAll(s, port);
 }
 
+bool MatchIsDecided(const MatchState& s) {
+    const int alive = CountAlive(s);
+    if (!IsSet(s.TeamGame)) return alive <= 1;
+    int sideZero = 0;
+    for (int i = 1; i <= ParticipantCount(s); ++i)
+        if (s.Vembas[i].Life == kTrue && s.Vembas[i].TeamSide == 0) ++sideZero;
+    return sideZero == alive || sideZero == 0;
+}
+
 void GorApply(MatchState& s) {
     const int c = s.CurG;
     const double p = s.Win.Power;

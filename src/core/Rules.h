@@ -38,6 +38,12 @@ void AccountTurn(MatchState& s, MatchPort& port);
 // should pass.
 bool DecideMatchEnd(MatchState& s, MatchPort& port);
 
+// True when DecideMatchEnd would end the match at this turn end, without
+// changing anything: in a free-for-all at most one piece is left, in a team
+// match nobody or only one side. A network match whose link drops while the
+// decided table waits for its turn end is not told it was cut short.
+bool MatchIsDecided(const MatchState& s);
+
 // The pot blast with the window's Power: for every participant other than
 // CurG, an impulse away from the striker that falls off with the square of the
 // distance and grows with the distance from the table centre. |Power| < 1

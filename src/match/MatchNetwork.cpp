@@ -2,6 +2,7 @@
 // handed to the kernel between frames, like the keys, and what this side
 // has to say goes out at once.
 #include "base/ErrorLog.h"
+#include "core/Rules.h"
 #include "match/MatchWindow.h"
 #include "net/NetMatch.h"
 #include "net/NetSession.h"
@@ -24,8 +25,11 @@ void MatchWindow::StepNetwork() {
         for (const NetEvent& e : net.TakeEvents()) net_->Handle(e);
     if (net.Flush) net.Flush();
     if (net_->Alone() && !aloneTold_) {
-        // The match goes on here alone; the person is told why at once.
+        // The match goes on here alone; the person is told why at once,
+        // unless the table had already decided it (the other side left in
+        // the last turn-end pause): then the match simply ends.
         aloneTold_ = true;
+        if (IsSet(s_.Win.GameOver) || MatchIsDecided(s_)) return;
         Tell(dialogs_, std::string(nettexts::kMatchEndedByLink) + net_->AloneReason(), MsgIcon::Exclamation,
              MsgButtons::Ok, nettexts::kTitle);
     }
