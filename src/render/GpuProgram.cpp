@@ -49,15 +49,32 @@ void main() {
 }
 )";
 
+// The colour-depth rounding of the 16- and 8-bit modes is done here, on each
+// fragment as it is written, so the picture needs no pass of its own: the
+// same nearest-level rounding as the CPU quantiser (ColourDepth), worked in
+// floats on whole numbers with half a step of room, so a division a few
+// units in the last place off never moves a value to the wrong level.
 const char* const kFragmentSource = R"(#version 330 core
 in vec4 vColour;
 in vec2 vTexCoord;
 uniform int uUseTexture;
 uniform sampler2D uTexture;
+uniform vec3 uLevels;
 out vec4 fragColour;
+
+vec3 Quantise(vec3 c) {
+    vec3 top = uLevels - 1.0;
+    // The 8-bit value the colour buffer would store: nearest, a tie to even.
+    vec3 v = roundEven(clamp(c, 0.0, 1.0) * 255.0);
+    vec3 level = floor((v * top + 127.5) / 255.0);
+    vec3 shown = floor((level * 255.0 + floor(top * 0.5) + 0.5) / top);
+    return shown / 255.0;
+}
+
 void main() {
     vec4 c = vColour;
     if (uUseTexture != 0) c *= texture(uTexture, vTexCoord);
+    if (uLevels.r > 0.0) c.rgb = Quantise(c.rgb);
     fragColour = c;
 }
 )";
@@ -112,6 +129,7 @@ GpuProgram::GpuProgram(GlFunctions& gl) : gl_(gl) {
     loc_.lightColour = gl_.glGetUniformLocation(program_, "uLightColour");
     loc_.useTexture = gl_.glGetUniformLocation(program_, "uUseTexture");
     loc_.texture = gl_.glGetUniformLocation(program_, "uTexture");
+    loc_.levels = gl_.glGetUniformLocation(program_, "uLevels");
 }
 
 GpuProgram::~GpuProgram() {

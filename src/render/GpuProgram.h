@@ -18,7 +18,8 @@ enum GpuAttribute : GLuint {
 
 // The one shading program of the scene: per-vertex (Gouraud) lighting by
 // the ambient light and up to kMaxPointLights point lights, face colour
-// times light plus emissive, times the texture when there is one. Owns the
+// times light plus emissive, times the texture when there is one, rounded
+// to the levels of a 16- or 8-bit display mode when asked to. Owns the
 // GL program; its uniform locations are looked up once here.
 class GpuProgram {
 public:
@@ -39,6 +40,7 @@ public:
         GLint lightColour = -1;     // vec3[] intensities
         GLint useTexture = -1;      // int 0/1
         GLint texture = -1;         // sampler2D on unit 0
+        GLint levels = -1;          // vec3 levels per channel of the shown colour depth; 0: full colour
     };
     const Locations& Uniforms() const { return loc_; }
 

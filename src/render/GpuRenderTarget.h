@@ -17,6 +17,7 @@ public:
     GpuRenderTarget& operator=(const GpuRenderTarget&) = delete;
 
     void Bind() const;
+    GLuint Fbo() const { return fbo_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
     // The picture as RGB32, top row first.
