@@ -15,7 +15,7 @@ namespace {
 const char* const kVertexSource = R"(#version 330 core
 uniform vec4 uDest;
 uniform vec4 uSource;
-out vec2 vUv;
+noperspective out vec2 vUv;
 void main() {
     vec2 corner = vec2(float(gl_VertexID & 1), float((gl_VertexID >> 1) & 1));
     vUv = mix(uSource.xy, uSource.zw, corner);
@@ -24,13 +24,23 @@ void main() {
 )";
 
 const char* const kFragmentSource = R"(#version 330 core
-in vec2 vUv;
+noperspective in vec2 vUv;
 uniform sampler2D uOverlay;
 out vec4 fragColour;
 void main() {
     vec4 c = texture(uOverlay, vUv);
     if (c.a <= 0.0) discard;
     fragColour = c;
+}
+)";
+
+// The picture itself: opaque, so nothing to discard or blend.
+const char* const kPictureSource = R"(#version 330 core
+noperspective in vec2 vUv;
+uniform sampler2D uOverlay;
+out vec4 fragColour;
+void main() {
+    fragColour = texture(uOverlay, vUv);
 }
 )";
 
@@ -84,31 +94,42 @@ std::vector<QRect> OverlayTextBands(const QImage& overlay, int gap) {
     return bands;
 }
 
-GpuPresenter::GpuPresenter(GlFunctions& gl) : gl_(gl) {
+GpuPresenter::RectProgram GpuPresenter::Link(const char* fragmentSource) {
     const GLuint vs = Compile(gl_, GL_VERTEX_SHADER, kVertexSource);
     GLuint fs = 0;
     try {
-        fs = Compile(gl_, GL_FRAGMENT_SHADER, kFragmentSource);
+        fs = Compile(gl_, GL_FRAGMENT_SHADER, fragmentSource);
     } catch (...) {
         gl_.glDeleteShader(vs);
         throw;
     }
-    program_ = gl_.glCreateProgram();
-    gl_.glAttachShader(program_, vs);
-    gl_.glAttachShader(program_, fs);
-    gl_.glLinkProgram(program_);
+    RectProgram p;
+    p.id = gl_.glCreateProgram();
+    gl_.glAttachShader(p.id, vs);
+    gl_.glAttachShader(p.id, fs);
+    gl_.glLinkProgram(p.id);
     gl_.glDeleteShader(vs);
     gl_.glDeleteShader(fs);
     GLint ok = 0;
-    gl_.glGetProgramiv(program_, GL_LINK_STATUS, &ok);
+    gl_.glGetProgramiv(p.id, GL_LINK_STATUS, &ok);
     if (!ok) {
-        gl_.glDeleteProgram(program_);
-        program_ = 0;
+        gl_.glDeleteProgram(p.id);
         throw RenderError(RenderErrorCode::ShaderFailed, "шейдер вывода не связан", "OpenGL");
     }
-    locDest_ = gl_.glGetUniformLocation(program_, "uDest");
-    locSource_ = gl_.glGetUniformLocation(program_, "uSource");
-    locOverlay_ = gl_.glGetUniformLocation(program_, "uOverlay");
+    p.dest = gl_.glGetUniformLocation(p.id, "uDest");
+    p.source = gl_.glGetUniformLocation(p.id, "uSource");
+    p.sampler = gl_.glGetUniformLocation(p.id, "uOverlay");
+    return p;
+}
+
+GpuPresenter::GpuPresenter(GlFunctions& gl) : gl_(gl) {
+    picture_ = Link(kPictureSource);
+    try {
+        text_ = Link(kFragmentSource);
+    } catch (...) {
+        gl_.glDeleteProgram(picture_.id);
+        throw;
+    }
     gl_.glGenVertexArrays(1, &vertexArray_);
     gl_.glGenTextures(1, &overlay_);
 }
@@ -116,7 +137,14 @@ GpuPresenter::GpuPresenter(GlFunctions& gl) : gl_(gl) {
 GpuPresenter::~GpuPresenter() {
     if (overlay_) gl_.glDeleteTextures(1, &overlay_);
     if (vertexArray_) gl_.glDeleteVertexArrays(1, &vertexArray_);
-    if (program_) gl_.glDeleteProgram(program_);
+    if (text_.id) gl_.glDeleteProgram(text_.id);
+    if (picture_.id) gl_.glDeleteProgram(picture_.id);
+}
+
+void GpuPresenter::DrawRect(const RectProgram& p, const float dest[4], const float source[4]) {
+    gl_.glUniform4f(p.dest, dest[0], dest[1], dest[2], dest[3]);
+    gl_.glUniform4f(p.source, source[0], source[1], source[2], source[3]);
+    gl_.glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
 }
 
 void GpuPresenter::SetOverlay(const QImage& overlay) {
@@ -180,19 +208,35 @@ void GpuPresenter::Draw(GLuint source, QSize picture, GLuint target, QSize targe
     }
     gl_.glDisable(GL_SCISSOR_TEST);
 
-    gl_.glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
-    const GLenum filter = fit.size() == picture ? GL_NEAREST : GL_LINEAR;
-    gl_.glBlitFramebuffer(0, 0, picture.width(), picture.height(), x0, y0, x1, y1, GL_COLOR_BUFFER_BIT, filter);
-
-    if (overlaySize_.isEmpty() || bands_.empty()) return;
-    gl_.glUseProgram(program_);
+    const bool scaled = fit.size() != picture;
+    const GLint filter = scaled ? GL_LINEAR : GL_NEAREST;
     gl_.glBindVertexArray(vertexArray_);
     gl_.glActiveTexture(GL_TEXTURE0);
+    gl_.glDisable(GL_BLEND);
+    gl_.glUseProgram(picture_.id);
+    gl_.glUniform1i(picture_.sampler, 0);
+    gl_.glBindTexture(GL_TEXTURE_2D, source);
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    const float whole[4] = {0, 0, 1, 1};
+    const float fitted[4] = {static_cast<float>(x0) / W * 2 - 1, static_cast<float>(y0) / H * 2 - 1,
+                             static_cast<float>(x1) / W * 2 - 1, static_cast<float>(y1) / H * 2 - 1};
+    DrawRect(picture_, fitted, whole);
+    // The picture's own texture is sampled nearest again by default.
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+
+    if (overlaySize_.isEmpty() || bands_.empty()) {
+        gl_.glBindTexture(GL_TEXTURE_2D, 0);
+        gl_.glBindVertexArray(0);
+        gl_.glUseProgram(0);
+        return;
+    }
+    gl_.glUseProgram(text_.id);
+    gl_.glUniform1i(text_.sampler, 0);
     gl_.glBindTexture(GL_TEXTURE_2D, overlay_);
-    const GLint texFilter = filter == GL_NEAREST ? GL_NEAREST : GL_LINEAR;
-    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, texFilter);
-    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, texFilter);
-    gl_.glUniform1i(locOverlay_, 0);
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
     gl_.glEnable(GL_BLEND);
     gl_.glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     const double sx = static_cast<double>(fit.width()) / picture.width();
@@ -208,12 +252,12 @@ void GpuPresenter::Draw(GLuint source, QSize picture, GLuint target, QSize targe
         const double right = fit.x() + (b.right() + 1) * sx;
         const double top = fit.y() + b.top() * sy;
         const double bottom = fit.y() + (b.bottom() + 1) * sy;
-        gl_.glUniform4f(locDest_, static_cast<float>(left / W * 2 - 1), static_cast<float>(1 - bottom / H * 2),
-                        static_cast<float>(right / W * 2 - 1), static_cast<float>(1 - top / H * 2));
+        const float dest[4] = {static_cast<float>(left / W * 2 - 1), static_cast<float>(1 - bottom / H * 2),
+                               static_cast<float>(right / W * 2 - 1), static_cast<float>(1 - top / H * 2)};
         // The image's top row is the texture's first row, so v runs down.
-        gl_.glUniform4f(locSource_, static_cast<float>(b.left() / ow), static_cast<float>((b.bottom() + 1) / oh),
-                        static_cast<float>((b.right() + 1) / ow), static_cast<float>(b.top() / oh));
-        gl_.glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+        const float src[4] = {static_cast<float>(b.left() / ow), static_cast<float>((b.bottom() + 1) / oh),
+                              static_cast<float>((b.right() + 1) / ow), static_cast<float>(b.top() / oh)};
+        DrawRect(text_, dest, src);
     }
     gl_.glDisable(GL_BLEND);
     gl_.glBindTexture(GL_TEXTURE_2D, 0);

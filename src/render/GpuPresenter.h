@@ -11,7 +11,7 @@ namespace zel::render {
 
 // Puts the drawn picture on a framebuffer of any size, all on the GPU: the
 // picture scaled as large as fits with its aspect kept and centred (one
-// glBlitFramebuffer, filtered when the sizes differ), the bars beside it
+// textured rectangle, filtered when the sizes differ), the bars beside it
 // cleared to black, and the overlay texts over it from a texture that is
 // only uploaded when the texts change. The overlay is drawn only over the
 // bands of rows that hold text, so a frame blends a few small rectangles
@@ -35,20 +35,29 @@ public:
     // text reaches (for checks).
     const std::vector<QRect>& OverlayBands() const { return bands_; }
 
-    // Draws the picture of `picture` size read from framebuffer `source`
-    // onto framebuffer `target` of `target` size, with the overlay.
+    // Draws the picture of `picture` size held in texture `source` (rows
+    // bottom first, as OpenGL draws them) onto framebuffer `target` of
+    // `targetSize`, with the overlay.
     void Draw(GLuint source, QSize picture, GLuint target, QSize targetSize);
 
 private:
+    // A textured rectangle program and its uniform locations.
+    struct RectProgram {
+        GLuint id = 0;       // the linked program
+        GLint dest = -1;     // vec4 target rectangle in clip space
+        GLint source = -1;   // vec4 texture rectangle
+        GLint sampler = -1;  // sampler2D on unit 0
+    };
+    RectProgram Link(const char* fragmentSource);
+    void DrawRect(const RectProgram& p, const float dest[4], const float source[4]);
+
     GlFunctions& gl_;            // the device's functions
-    GLuint program_ = 0;         // the overlay's textured rectangle
+    RectProgram picture_;        // the picture, opaque
+    RectProgram text_;           // the overlay, blended where it has text
     GLuint vertexArray_ = 0;     // empty: the corners come from gl_VertexID
     GLuint overlay_ = 0;         // the overlay texture (premultiplied RGBA)
     QSize overlaySize_;          // its size; empty: no overlay
     std::vector<QRect> bands_;   // picture rectangles holding text
-    GLint locDest_ = -1;         // vec4 target rectangle in clip space
-    GLint locSource_ = -1;       // vec4 texture rectangle
-    GLint locOverlay_ = -1;      // sampler2D on unit 0
 };
 
 // The bands of rows of `overlay` that hold any pixel with alpha, each cut to

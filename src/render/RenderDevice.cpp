@@ -143,7 +143,7 @@ bool RenderDevice::Present() {
     if (!window_ || !window_->isExposed()) return false;
     if (!context_->makeCurrent(window_.data())) return false;
     const QSize size = window_->size() * window_->devicePixelRatio();
-    Presenter().Draw(target_->Fbo(), {width_, height_}, context_->defaultFramebufferObject(), size);
+    Presenter().Draw(target_->ColourTexture(), {width_, height_}, context_->defaultFramebufferObject(), size);
     context_->swapBuffers(window_.data());
     return true;
 }
@@ -168,7 +168,7 @@ void RenderDevice::Finish() {
 QImage RenderDevice::GrabPresented() {
     MakeCurrent();
     const GpuRenderTarget shown(*gl_, width_, height_);
-    Presenter().Draw(target_->Fbo(), {width_, height_}, shown.Fbo(), {width_, height_});
+    Presenter().Draw(target_->ColourTexture(), {width_, height_}, shown.Fbo(), {width_, height_});
     return shown.Read();
 }
 
