@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <vector>
 
 #include <QElapsedTimer>
@@ -116,6 +117,15 @@ double MedianOf(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
+// CPU time of the whole process (every thread, the software rasteriser's
+// included), in milliseconds: on a shared machine it varies far less with
+// the load than the wall clock does.
+double ProcessCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1000 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
 double MsSince(std::chrono::steady_clock::time_point t) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t).count();
 }
@@ -166,10 +176,11 @@ struct Screen {
 
     // One display pass; fills its parts in milliseconds.
     struct Parts {
-        double scene = 0, overlay = 0, present = 0, pass = 0;
+        double scene = 0, overlay = 0, present = 0, pass = 0, cpu = 0;
     };
     Parts Pass(int frame) {
         Parts p;
+        const double cpu0 = ProcessCpuMs();
         const auto t0 = std::chrono::steady_clock::now();
         scene.Tick(frame);
         scene.graph->RenderStep();
@@ -181,15 +192,18 @@ struct Screen {
         if (onGpu) Device().Finish();
         p.present = MsSince(t2);
         p.pass = MsSince(t0);
+        p.cpu = ProcessCpuMs() - cpu0;
         counter.AddPass(std::chrono::duration<double>(t0.time_since_epoch()).count(), p.pass / 1000);
         return p;
     }
 
     // The floor: the same full-screen window cleared and swapped.
-    double Empty() {
+    double Empty(double* cpu = nullptr) {
+        const double cpu0 = ProcessCpuMs();
         const auto t0 = std::chrono::steady_clock::now();
         Device().PresentEmpty();
         Device().Finish();
+        if (cpu) *cpu = ProcessCpuMs() - cpu0;
         return MsSince(t0);
     }
 
@@ -298,6 +312,7 @@ void BM_DisplayPassPaired1024x768(benchmark::State& state) {
         return;
     }
     std::vector<double> pass, empty, picture, pictureScene, sceneMs, overlayMs, presentMs;
+    std::vector<double> passCpu, emptyCpu, pictureCpu;
     int frame = 0;
     for (auto _ : state) {
         const int kind = (frame / kBlock) % 3;
@@ -318,16 +333,22 @@ void BM_DisplayPassPaired1024x768(benchmark::State& state) {
                 sceneMs.push_back(p.scene);
                 overlayMs.push_back(p.overlay);
                 presentMs.push_back(p.present);
+                passCpu.push_back(p.cpu);
             }
         } else if (kind == 1) {
-            ms = screen.Empty();
-            if (counted) empty.push_back(ms);
+            double cpu = 0;
+            ms = screen.Empty(&cpu);
+            if (counted) {
+                empty.push_back(ms);
+                emptyCpu.push_back(cpu);
+            }
         } else {
             const Screen::Parts p = old.Pass(frame);
             ms = p.pass;
             if (counted) {
                 picture.push_back(p.pass);
                 pictureScene.push_back(p.scene);
+                pictureCpu.push_back(p.cpu);
             }
         }
         state.SetIterationTime(ms / 1000);
@@ -343,6 +364,9 @@ void BM_DisplayPassPaired1024x768(benchmark::State& state) {
     state.counters["median_present_ms"] = MedianOf(presentMs);
     state.counters["median_picture_window_ms"] = MedianOf(picture);
     state.counters["median_picture_window_scene_ms"] = MedianOf(pictureScene);
+    state.counters["median_pass_cpu_ms"] = MedianOf(passCpu);
+    state.counters["median_empty_cpu_ms"] = MedianOf(emptyCpu);
+    state.counters["median_picture_window_cpu_ms"] = MedianOf(pictureCpu);
     ReportScreen(state);
 }
 BENCHMARK(BM_DisplayPassPaired1024x768)->Arg(8)->Arg(32)->Iterations(600)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -31,7 +31,11 @@ QSurfaceFormat DeviceFormat() {
     format.setRenderableType(QSurfaceFormat::OpenGL);
     format.setVersion(3, 3);
     format.setProfile(QSurfaceFormat::CoreProfile);
-    format.setDepthBufferSize(24);
+    // The scene has a depth buffer of its own (GpuRenderTarget); a window
+    // without one lets a software rasteriser copy and scale the picture on
+    // its fast path for flat rectangles.
+    format.setDepthBufferSize(0);
+    format.setStencilBufferSize(0);
     // The display loop paces itself; a swap never waits for the screen.
     format.setSwapInterval(0);
     return format;
