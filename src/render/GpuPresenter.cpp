@@ -10,14 +10,15 @@ namespace zel::render {
 
 namespace {
 
-// A rectangle from four corners made from the vertex number (a strip of
-// two triangles), mapping the texture rectangle onto the target one.
+// A rectangle from four corners made from the vertex number, drawn as a fan
+// (a software rasteriser can take a four-corner fan as one rectangle rather
+// than two triangles), mapping the texture rectangle onto the target one.
 const char* const kVertexSource = R"(#version 330 core
 uniform vec4 uDest;
 uniform vec4 uSource;
 noperspective out vec2 vUv;
 void main() {
-    vec2 corner = vec2(float(gl_VertexID & 1), float((gl_VertexID >> 1) & 1));
+    vec2 corner = vec2(float(gl_VertexID == 1 || gl_VertexID == 2), float(gl_VertexID >= 2));
     vUv = mix(uSource.xy, uSource.zw, corner);
     gl_Position = vec4(mix(uDest.xy, uDest.zw, corner), 0.0, 1.0);
 }
@@ -144,7 +145,7 @@ GpuPresenter::~GpuPresenter() {
 void GpuPresenter::DrawRect(const RectProgram& p, const float dest[4], const float source[4]) {
     gl_.glUniform4f(p.dest, dest[0], dest[1], dest[2], dest[3]);
     gl_.glUniform4f(p.source, source[0], source[1], source[2], source[3]);
-    gl_.glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+    gl_.glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
 }
 
 void GpuPresenter::SetOverlay(const QImage& overlay) {
