@@ -181,7 +181,7 @@ void MatchWindow::KeyReleased(QKeyEvent* e) {
     e->accept();
     // A held key's repeats come as release and press pairs; only the real
     // release lets go of the key.
-    if (!live_ || s_.GameRunning != kTrue || e->isAutoRepeat()) return;
+    if (!live_ || s_.GameRunning != kTrue || e->isAutoRepeat() || e->key() == Qt::Key_F4) return;
     const int key = VirtualKeyFor(e->key(), e->modifiers());
     if (key == 0) return;
     kernel_.KeyUp(key);

@@ -30,8 +30,13 @@ bool ScenePresenter::Attach(RenderDevice* device) {
     Detach();
     device_ = device;
     gpu_ = false;
-    if (device_ == nullptr) return false;
     if (!wanted_) return false;
+    if (device_ == nullptr) {
+        // No device to present: the texts go over black through the picture
+        // window. Not a missing surface, so nothing is logged.
+        window_.UseRaster();
+        return false;
+    }
     gpu_ = window_.IsOpenGl() && device_->AttachWindow(window_);
     if (!gpu_) {
         window_.UseRaster();

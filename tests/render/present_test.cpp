@@ -196,6 +196,27 @@ TEST(RenderPresent, WindowWithoutAnOpenGlSurfaceFallsBackToThePictureWindowAndLo
     EXPECT_EQ(log.find(line, log.find(line) + line.size()), std::string::npos);
 }
 
+// Without a device there is nothing to present: the texts still reach the
+// screen over black, through the picture window, and nothing is logged.
+TEST(RenderPresent, WithoutADeviceTheTextsGoOverBlackThroughThePictureWindow) {
+    SceneHarness h(AtDepth(32));
+    PictureWindow w;
+    ScenePresenter present(w, h.log);
+    present.PrepareWindow(true);
+    w.resize(640, 480);
+    w.show();
+    ASSERT_TRUE(WaitExposed(w));
+    EXPECT_FALSE(present.Attach(nullptr));
+    EXPECT_FALSE(w.IsOpenGl());
+    present.SetOverlay(TwoBlockOverlay({640, 480}, qRgb(255, 255, 255)));
+    present.Show({640, 480}, 32);
+    const QImage shown = w.Picture();
+    ASSERT_EQ(shown.size(), QSize(640, 480));
+    EXPECT_EQ(shown.pixel(30, 15) & 0xffffff, 0xffffffu);
+    EXPECT_EQ(shown.pixel(320, 240) & 0xffffff, 0u);
+    EXPECT_EQ(h.Log(), "");
+}
+
 // Asked for the picture window from the start, the window is never given an
 // OpenGL surface and nothing is logged: a choice, not a failure.
 TEST(RenderPresent, PictureWindowChosenFromTheStartLogsNothing) {
