@@ -53,14 +53,18 @@ void main() {
 // fragment as it is written, so the picture needs no pass of its own: the
 // same nearest-level rounding as the CPU quantiser (ColourDepth), worked in
 // floats on whole numbers with half a step of room, so a division a few
-// units in the last place off never moves a value to the wrong level.
-const char* const kFragmentSource = R"(#version 330 core
+// units in the last place off never moves a value to the wrong level. Only
+// the rounding variant has it: a software rasteriser runs a branch on a
+// uniform for every fragment whichever way it goes.
+const char* const kFragmentBody = R"(
 in vec4 vColour;
 in vec2 vTexCoord;
 uniform int uUseTexture;
 uniform sampler2D uTexture;
-uniform vec3 uLevels;
 out vec4 fragColour;
+
+#ifdef QUANTISE
+uniform vec3 uLevels;
 
 vec3 Quantise(vec3 c) {
     vec3 top = uLevels - 1.0;
@@ -70,11 +74,14 @@ vec3 Quantise(vec3 c) {
     vec3 shown = floor((level * 255.0 + floor(top * 0.5) + 0.5) / top);
     return shown / 255.0;
 }
+#endif
 
 void main() {
     vec4 c = vColour;
     if (uUseTexture != 0) c *= texture(uTexture, vTexCoord);
-    if (uLevels.r > 0.0) c.rgb = Quantise(c.rgb);
+#ifdef QUANTISE
+    c.rgb = Quantise(c.rgb);
+#endif
     fragColour = c;
 }
 )";
@@ -97,13 +104,14 @@ GLuint Compile(GlFunctions& gl, GLenum type, const std::string& source) {
 
 }  // namespace
 
-GpuProgram::GpuProgram(GlFunctions& gl) : gl_(gl) {
+GpuProgram::GpuProgram(GlFunctions& gl, bool quantise) : gl_(gl) {
     const std::string vertex =
         "#version 330 core\n#define MAX_LIGHTS " + std::to_string(kMaxPointLights) + "\n" + kVertexBody;
     const GLuint vs = Compile(gl_, GL_VERTEX_SHADER, vertex);
     GLuint fs = 0;
     try {
-        fs = Compile(gl_, GL_FRAGMENT_SHADER, kFragmentSource);
+        fs = Compile(gl_, GL_FRAGMENT_SHADER,
+                     std::string("#version 330 core\n") + (quantise ? "#define QUANTISE\n" : "") + kFragmentBody);
     } catch (...) {
         gl_.glDeleteShader(vs);
         throw;

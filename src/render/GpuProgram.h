@@ -24,7 +24,8 @@ enum GpuAttribute : GLuint {
 class GpuProgram {
 public:
     // Compiles and links; throws RenderError ShaderFailed with the log.
-    explicit GpuProgram(GlFunctions& gl);
+    // `quantise`: the variant that rounds to the levels of uLevels.
+    GpuProgram(GlFunctions& gl, bool quantise);
     ~GpuProgram();
     GpuProgram(const GpuProgram&) = delete;
     GpuProgram& operator=(const GpuProgram&) = delete;
@@ -40,7 +41,7 @@ public:
         GLint lightColour = -1;     // vec3[] intensities
         GLint useTexture = -1;      // int 0/1
         GLint texture = -1;         // sampler2D on unit 0
-        GLint levels = -1;          // vec3 levels per channel of the shown colour depth; 0: full colour
+        GLint levels = -1;          // vec3 levels per channel of the shown colour depth (rounding variant)
     };
     const Locations& Uniforms() const { return loc_; }
 

@@ -82,7 +82,7 @@ std::unique_ptr<RenderDevice> RenderDevice::Create(int width, int height, int co
     }
     d->gl_->glGenBuffers(1, &d->instanceBuffer_);
     d->target_ = std::make_unique<GpuRenderTarget>(*d->gl_, width, height);
-    d->program_ = std::make_unique<GpuProgram>(*d->gl_);
+    d->program_ = std::make_unique<GpuProgram>(*d->gl_, false);
     d->cache_ = std::make_unique<GpuCache>(*d->gl_, d->instanceBuffer_);
     return d;
 }
@@ -91,6 +91,7 @@ RenderDevice::~RenderDevice() {
     if (context_ && surface_ && context_->makeCurrent(surface_.get())) {
         presenter_.reset();
         cache_.reset();
+        quantising_.reset();
         program_.reset();
         target_.reset();
         if (gl_ && instanceBuffer_) gl_->glDeleteBuffers(1, &instanceBuffer_);
@@ -219,8 +220,11 @@ void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
     gl_->glCullFace(GL_BACK);
     gl_->glDisable(GL_BLEND);
 
-    const auto& loc = program_->Uniforms();
-    gl_->glUseProgram(program_->Id());
+    const ChannelLevels levels = shaderQuantise_ ? LevelsForColourDepth(colourDepth_) : ChannelLevels{};
+    if (levels.Red != 0 && !quantising_) quantising_ = std::make_unique<GpuProgram>(*gl_, true);
+    const GpuProgram& program = levels.Red != 0 ? *quantising_ : *program_;
+    const auto& loc = program.Uniforms();
+    gl_->glUseProgram(program.Id());
     const GlMatrix vp = viewport.ViewProjection();
     gl_->glUniformMatrix4fv(loc.viewProjection, 1, GL_FALSE, vp.data());
     gl_->glUniform3f(loc.ambient, list.ambient.r, list.ambient.g, list.ambient.b);
@@ -240,7 +244,6 @@ void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
     gl_->glUniform3fv(loc.lightPosition, kMaxPointLights, positions);
     gl_->glUniform3fv(loc.lightColour, kMaxPointLights, colours);
     gl_->glUniform1i(loc.texture, 0);
-    const ChannelLevels levels = shaderQuantise_ ? LevelsForColourDepth(colourDepth_) : ChannelLevels{};
     gl_->glUniform3f(loc.levels, static_cast<float>(levels.Red), static_cast<float>(levels.Green),
                      static_cast<float>(levels.Blue));
 

@@ -125,6 +125,7 @@ private:
     GLuint instanceBuffer_ = 0;                   // per-instance data, refilled per batch
     std::unique_ptr<GpuRenderTarget> target_;     // the picture
     std::unique_ptr<GpuProgram> program_;         // the shading
+    std::unique_ptr<GpuProgram> quantising_;      // the same, rounding to the depth; made when first needed
     std::unique_ptr<GpuCache> cache_;             // meshes and textures
     std::unique_ptr<GpuPresenter> presenter_;     // the picture onto a window, made when first needed
     QPointer<QWindow> window_;                    // presented to; null: off screen only
