@@ -65,14 +65,17 @@ out vec4 fragColour;
 
 #ifdef QUANTISE
 uniform vec3 uLevels;
+uniform vec3 uInverseTop;
 
+// Multiplying by reciprocals rather than dividing: the half step of room
+// covers their rounding as well.
 vec3 Quantise(vec3 c) {
     vec3 top = uLevels - 1.0;
     // The 8-bit value the colour buffer would store: nearest, a tie to even.
     vec3 v = roundEven(clamp(c, 0.0, 1.0) * 255.0);
-    vec3 level = floor((v * top + 127.5) / 255.0);
-    vec3 shown = floor((level * 255.0 + floor(top * 0.5) + 0.5) / top);
-    return shown / 255.0;
+    vec3 level = floor((v * top + 127.5) * (1.0 / 255.0));
+    vec3 shown = floor((level * 255.0 + floor(top * 0.5) + 0.5) * uInverseTop);
+    return shown * (1.0 / 255.0);
 }
 #endif
 
@@ -138,6 +141,7 @@ GpuProgram::GpuProgram(GlFunctions& gl, bool quantise) : gl_(gl) {
     loc_.useTexture = gl_.glGetUniformLocation(program_, "uUseTexture");
     loc_.texture = gl_.glGetUniformLocation(program_, "uTexture");
     loc_.levels = gl_.glGetUniformLocation(program_, "uLevels");
+    loc_.inverseTop = gl_.glGetUniformLocation(program_, "uInverseTop");
 }
 
 GpuProgram::~GpuProgram() {

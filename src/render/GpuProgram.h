@@ -42,6 +42,7 @@ public:
         GLint useTexture = -1;      // int 0/1
         GLint texture = -1;         // sampler2D on unit 0
         GLint levels = -1;          // vec3 levels per channel of the shown colour depth (rounding variant)
+        GLint inverseTop = -1;      // vec3 1 / (levels - 1) (rounding variant)
     };
     const Locations& Uniforms() const { return loc_; }
 

@@ -246,6 +246,10 @@ void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
     gl_->glUniform1i(loc.texture, 0);
     gl_->glUniform3f(loc.levels, static_cast<float>(levels.Red), static_cast<float>(levels.Green),
                      static_cast<float>(levels.Blue));
+    if (levels.Red != 0) {
+        gl_->glUniform3f(loc.inverseTop, 1.0f / static_cast<float>(levels.Red - 1),
+                         1.0f / static_cast<float>(levels.Green - 1), 1.0f / static_cast<float>(levels.Blue - 1));
+    }
 
     int calls = 0;
     int instances = 0;
