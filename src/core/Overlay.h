@@ -29,6 +29,7 @@ struct OverlayText {
     int Y = 0;             // top edge, pixels from the top of the screen
     OverlayColour Colour;  // colour in force when the line is drawn
     OverlayFont Font;      // font in force when the line is drawn
+    friend bool operator==(const OverlayText&, const OverlayText&) = default;
 };
 
 // White, colour 15 of the 16-colour palette: the overlay's starting colour.

@@ -28,8 +28,6 @@ namespace {
 
 constexpr int kRunTimerMs = 20;
 constexpr int kPauseMs = 1000;
-// The largest picture the device makes; a blank frame is never larger.
-constexpr int kLargestPicture = 8192;
 
 // What the log says when a 3D call fails while the match runs.
 constexpr const char* kFrameFailure = "Ошибка при выводе сцены: ";
@@ -47,6 +45,7 @@ MatchWindow::MatchWindow(MatchState& s, Dialogs& dialogs, const ErrorLog& log, s
       log_(log),
       sound_(sound),
       options_(std::move(options)),
+      present_(view_, log),
       graph_(s, *this, log, options_.Render),
       kernel_(s, *this, log),
       random_(ClockSeed()) {
@@ -118,6 +117,7 @@ bool MatchWindow::Run() {
 
 void MatchWindow::DisplayLoop() {
     overlay_.Begin();
+    overlayDrawn_ = false;
     while (s_.GameRunning == kTrue) {
         const auto passStart = std::chrono::steady_clock::now();
         // Keys and timers run here, between two frames.
@@ -127,6 +127,9 @@ void MatchWindow::DisplayLoop() {
         SyncTimers();
         // The pass that saw the match end still shows its last status.
         DrawFrame();
+        const auto shown = std::chrono::steady_clock::now();
+        counter_.AddPass(std::chrono::duration<double>(passStart.time_since_epoch()).count(),
+                         std::chrono::duration<double>(shown - passStart).count());
         if (options_.AfterFrame) options_.AfterFrame(*this);
         WaitForNextPass(passStart);
     }
@@ -134,18 +137,16 @@ void MatchWindow::DisplayLoop() {
 
 void MatchWindow::DrawFrame() {
     Report(graph_.RenderStep());
-    QImage picture = graph_.Picture();
-    if (picture.isNull()) {
-        // No device: the texts still go over a black picture.
-        const int w = options_.Render.ScreenW;
-        const int h = options_.Render.ScreenH;
-        if (w < 1 || h < 1 || w > kLargestPicture || h > kLargestPicture) return;
-        picture = QImage(w, h, QImage::Format_RGB32);
-        picture.fill(Qt::black);
+    const QSize picture(options_.Render.ScreenW, options_.Render.ScreenH);
+    std::vector<OverlayText> lines = overlay_.Compose(s_);
+    if (counter_.Visible()) lines.push_back(counter_.Line(picture.width(), overlay_.Colour()));
+    // The overlay picture is only made again when a text changes.
+    if (!overlayDrawn_ || lines != lastOverlay_) {
+        present_.SetOverlay(OverlayImage(picture, lines, graph_.Settings().Colors));
+        overlayDrawn_ = true;
     }
-    lastOverlay_ = overlay_.Compose(s_);
-    PaintOverlay(picture, lastOverlay_);
-    view_.ShowPicture(render::QuantiseToColourDepth(picture, graph_.Settings().Colors));
+    lastOverlay_ = std::move(lines);
+    present_.Show(picture, graph_.Settings().Colors);
 }
 
 void MatchWindow::WaitForNextPass(std::chrono::steady_clock::time_point passStart) {
@@ -170,6 +171,11 @@ void MatchWindow::Report(const render::RenderFailure& failure) {
 void MatchWindow::KeyPressed(QKeyEvent* e) {
     e->accept();
     if (!live_ || s_.GameRunning != kTrue) return;
+    // F4 is the window's own: the frame counter, shown or hidden.
+    if (e->key() == Qt::Key_F4) {
+        if (!e->isAutoRepeat()) counter_.Toggle();
+        return;
+    }
     const int key = VirtualKeyFor(e->key(), e->modifiers());
     if (key == 0) return;
     // Auto-repeated presses count: holding space charges by them.
@@ -181,7 +187,7 @@ void MatchWindow::KeyReleased(QKeyEvent* e) {
     e->accept();
     // A held key's repeats come as release and press pairs; only the real
     // release lets go of the key.
-    if (!live_ || s_.GameRunning != kTrue || e->isAutoRepeat()) return;
+    if (!live_ || s_.GameRunning != kTrue || e->isAutoRepeat() || e->key() == Qt::Key_F4) return;
     const int key = VirtualKeyFor(e->key(), e->modifiers());
     if (key == 0) return;
     kernel_.KeyUp(key);
@@ -235,6 +241,7 @@ void MatchWindow::EnterDisplayMode(int width, int height) {
         view_.setScreen(screen);
         view_.setPosition(screen->geometry().topLeft());
     }
+    if (!view_.isVisible()) present_.PrepareWindow(options_.GpuPresent);
     view_.resize(width, height);
     if (options_.FullScreen) {
         view_.showFullScreen();
@@ -257,11 +264,16 @@ void MatchWindow::SetCaption(const std::string& text) {
     view_.setTitle(QString::fromStdString(text));
 }
 
-bool MatchWindow::StartDevice() { return graph_.InitDirect3D(); }
+bool MatchWindow::StartDevice() {
+    if (!graph_.InitDirect3D()) return false;
+    present_.Attach(graph_.Slots().Device.get());
+    return true;
+}
 
 bool MatchWindow::BuildScene() { return graph_.LoadScene(); }
 
 void MatchWindow::ShutdownScene() {
+    present_.Detach();
     labels_.Clear();
     graph_.ShutdownDirect3D();
 }

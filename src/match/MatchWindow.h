@@ -11,10 +11,12 @@
 #include "core/MatchKernel.h"
 #include "core/MatchPort.h"
 #include "core/Overlay.h"
+#include "match/FrameCounter.h"
 #include "match/NameLabelVisual.h"
 #include "render/GraphModule.h"
 #include "render/PictureWindow.h"
 #include "render/RenderSettings.h"
+#include "render/ScenePresenter.h"
 
 class QKeyEvent;
 
@@ -64,6 +66,10 @@ struct MatchWindowOptions {
     // Shortest time between the starts of two passes of the display loop,
     // so a fast machine does not spin at full load; 0 renders flat out.
     int FrameIntervalMs = 16;
+    // The picture goes straight from the device to the window's OpenGL
+    // surface; false keeps the raster picture window (the CPU path), which
+    // is also what a window without an OpenGL surface falls back to.
+    bool GpuPresent = true;
     MatchEnded Ended;                   // the close sequence's hand-over to the next screen
     // Runs after every pass of the display loop, once its picture is shown.
     // The game leaves it empty; tests drive the match from it.
@@ -138,6 +144,12 @@ public:
     const std::string& Caption() const { return caption_; }
     // The overlay lines of the last frame, as they were painted.
     const std::vector<OverlayText>& LastOverlay() const { return lastOverlay_; }
+    // The last frame as the screen shows it, at the picture's size.
+    QImage ShownPicture() { return present_.Shown(); }
+    // Whether the picture goes to the window on the GPU path.
+    bool PresentsOnGpu() const { return present_.OnGpu(); }
+    // F4's frame counter.
+    const FrameCounter& Counter() const { return counter_; }
     bool RunTimerActive() const { return runTimer_.isActive(); }
     // The computer players' turns; null when people play every participant.
     ai::ComputerTurn* Computer() { return computer_.get(); }
@@ -178,6 +190,9 @@ private:
     sound::DirectSoundModule* sound_;      // null: the match is silent
     MatchWindowOptions options_;           // how this window runs
     render::PictureWindow view_;           // the picture on screen, the keys
+    render::ScenePresenter present_;       // how each frame reaches view_
+    FrameCounter counter_;                 // F4: frames per second in the corner
+    bool overlayDrawn_ = false;            // the overlay of lastOverlay_ has been handed over
     render::GraphModule graph_;            // the 3D scene of the match
     MatchKernel kernel_;                   // the match's logic
     NameLabelVisual labels_;               // the name labels in the scene

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QString>
 
+#include "render/ColourDepth.h"
+
 namespace zel::match {
 
 namespace {
@@ -35,6 +37,20 @@ void PaintOverlay(QImage& picture, const std::vector<OverlayText>& lines) {
         const QRect box(line.X, line.Y, kUnbounded, kUnbounded);
         p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::fromStdString(line.Text));
     }
+}
+
+QImage OverlayImage(QSize size, const std::vector<OverlayText>& lines, int colourDepth) {
+    if (size.isEmpty()) return {};
+    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    std::vector<OverlayText> shown = lines;
+    for (OverlayText& line : shown) {
+        const QRgb c = render::QuantiseColour(qRgb(line.Colour.R, line.Colour.G, line.Colour.B), colourDepth);
+        line.Colour = {static_cast<std::uint8_t>(qRed(c)), static_cast<std::uint8_t>(qGreen(c)),
+                       static_cast<std::uint8_t>(qBlue(c))};
+    }
+    PaintOverlay(img, shown);
+    return img;
 }
 
 }  // namespace zel::match

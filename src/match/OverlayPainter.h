@@ -20,4 +20,9 @@ QFont OverlayFontFor(const OverlayFont& font);
 // transparent background. Lines reaching past the picture are clipped.
 void PaintOverlay(QImage& picture, const std::vector<OverlayText>& lines);
 
+// The lines alone on a transparent picture of `size`, each in its colour as
+// a display of `colourDepth` bits shows it: what the window lays over the
+// scene, redrawn only when the lines change.
+QImage OverlayImage(QSize size, const std::vector<OverlayText>& lines, int colourDepth);
+
 }  // namespace zel::match

@@ -42,10 +42,26 @@ bool IsSupportedColourDepth(int bits) {
     return false;
 }
 
+ChannelLevels LevelsForColourDepth(int bits) {
+    if (bits == 16) return {32, 64, 32};
+    if (bits == 8) return {8, 8, 4};
+    return {};
+}
+
 QImage QuantiseToColourDepth(const QImage& image, int bits) {
-    if (bits == 16) return Quantise(image, 32, 64, 32);
-    if (bits == 8) return Quantise(image, 8, 8, 4);
-    return image.convertToFormat(QImage::Format_RGB32);
+    const ChannelLevels l = LevelsForColourDepth(bits);
+    if (l.Red == 0) return image.convertToFormat(QImage::Format_RGB32);
+    return Quantise(image, l.Red, l.Green, l.Blue);
+}
+
+QRgb QuantiseColour(QRgb colour, int bits) {
+    const ChannelLevels l = LevelsForColourDepth(bits);
+    if (l.Red == 0) return colour;
+    const auto rt = LevelTable(l.Red);
+    const auto gt = LevelTable(l.Green);
+    const auto bt = LevelTable(l.Blue);
+    return qRgba(rt[static_cast<std::size_t>(qRed(colour))], gt[static_cast<std::size_t>(qGreen(colour))],
+                 bt[static_cast<std::size_t>(qBlue(colour))], qAlpha(colour));
 }
 
 QRgb EightBitPaletteEntry(int index) {

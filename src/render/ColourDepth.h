@@ -15,6 +15,20 @@ bool IsSupportedColourDepth(int bits);
 // depend on anything but the pixel itself. Returns an RGB32 picture.
 QImage QuantiseToColourDepth(const QImage& image, int bits);
 
+// One colour as the display mode of `bits` shows it (the same rounding as
+// QuantiseToColourDepth); alpha is kept.
+QRgb QuantiseColour(QRgb colour, int bits);
+
+// How many levels each channel has at `bits` per pixel: {32, 64, 32} at
+// 16, {8, 8, 4} at 8, and {0, 0, 0} (no rounding) at 24 and 32. The scene's
+// fragment shader rounds with these.
+struct ChannelLevels {
+    int Red = 0;    // levels of red, 0 for full colour
+    int Green = 0;  // levels of green
+    int Blue = 0;   // levels of blue
+};
+ChannelLevels LevelsForColourDepth(int bits);
+
 // The fixed palette of the 8-bit mode, entry i = (r << 5) | (g << 2) | b.
 QRgb EightBitPaletteEntry(int index);
 

@@ -49,15 +49,42 @@ void main() {
 }
 )";
 
-const char* const kFragmentSource = R"(#version 330 core
+// The colour-depth rounding of the 16- and 8-bit modes is done here, on each
+// fragment as it is written, so the picture needs no pass of its own: the
+// same nearest-level rounding as the CPU quantiser (ColourDepth), worked in
+// floats on whole numbers with half a step of room, so a division a few
+// units in the last place off never moves a value to the wrong level. Only
+// the rounding variant has it: a software rasteriser runs a branch on a
+// uniform for every fragment whichever way it goes.
+const char* const kFragmentBody = R"(
 in vec4 vColour;
 in vec2 vTexCoord;
 uniform int uUseTexture;
 uniform sampler2D uTexture;
 out vec4 fragColour;
+
+#ifdef QUANTISE
+uniform vec3 uLevels;
+uniform vec3 uInverseTop;
+
+// Multiplying by reciprocals rather than dividing: the half step of room
+// covers their rounding as well.
+vec3 Quantise(vec3 c) {
+    vec3 top = uLevels - 1.0;
+    // The 8-bit value the colour buffer would store: nearest, a tie to even.
+    vec3 v = roundEven(clamp(c, 0.0, 1.0) * 255.0);
+    vec3 level = floor((v * top + 127.5) * (1.0 / 255.0));
+    vec3 shown = floor((level * 255.0 + floor(top * 0.5) + 0.5) * uInverseTop);
+    return shown * (1.0 / 255.0);
+}
+#endif
+
 void main() {
     vec4 c = vColour;
     if (uUseTexture != 0) c *= texture(uTexture, vTexCoord);
+#ifdef QUANTISE
+    c.rgb = Quantise(c.rgb);
+#endif
     fragColour = c;
 }
 )";
@@ -80,13 +107,14 @@ GLuint Compile(GlFunctions& gl, GLenum type, const std::string& source) {
 
 }  // namespace
 
-GpuProgram::GpuProgram(GlFunctions& gl) : gl_(gl) {
+GpuProgram::GpuProgram(GlFunctions& gl, bool quantise) : gl_(gl) {
     const std::string vertex =
         "#version 330 core\n#define MAX_LIGHTS " + std::to_string(kMaxPointLights) + "\n" + kVertexBody;
     const GLuint vs = Compile(gl_, GL_VERTEX_SHADER, vertex);
     GLuint fs = 0;
     try {
-        fs = Compile(gl_, GL_FRAGMENT_SHADER, kFragmentSource);
+        fs = Compile(gl_, GL_FRAGMENT_SHADER,
+                     std::string("#version 330 core\n") + (quantise ? "#define QUANTISE\n" : "") + kFragmentBody);
     } catch (...) {
         gl_.glDeleteShader(vs);
         throw;
@@ -112,6 +140,8 @@ GpuProgram::GpuProgram(GlFunctions& gl) : gl_(gl) {
     loc_.lightColour = gl_.glGetUniformLocation(program_, "uLightColour");
     loc_.useTexture = gl_.glGetUniformLocation(program_, "uUseTexture");
     loc_.texture = gl_.glGetUniformLocation(program_, "uTexture");
+    loc_.levels = gl_.glGetUniformLocation(program_, "uLevels");
+    loc_.inverseTop = gl_.glGetUniformLocation(program_, "uInverseTop");
 }
 
 GpuProgram::~GpuProgram() {

@@ -18,12 +18,14 @@ enum GpuAttribute : GLuint {
 
 // The one shading program of the scene: per-vertex (Gouraud) lighting by
 // the ambient light and up to kMaxPointLights point lights, face colour
-// times light plus emissive, times the texture when there is one. Owns the
+// times light plus emissive, times the texture when there is one, rounded
+// to the levels of a 16- or 8-bit display mode when asked to. Owns the
 // GL program; its uniform locations are looked up once here.
 class GpuProgram {
 public:
     // Compiles and links; throws RenderError ShaderFailed with the log.
-    explicit GpuProgram(GlFunctions& gl);
+    // `quantise`: the variant that rounds to the levels of uLevels.
+    GpuProgram(GlFunctions& gl, bool quantise);
     ~GpuProgram();
     GpuProgram(const GpuProgram&) = delete;
     GpuProgram& operator=(const GpuProgram&) = delete;
@@ -39,6 +41,8 @@ public:
         GLint lightColour = -1;     // vec3[] intensities
         GLint useTexture = -1;      // int 0/1
         GLint texture = -1;         // sampler2D on unit 0
+        GLint levels = -1;          // vec3 levels per channel of the shown colour depth (rounding variant)
+        GLint inverseTop = -1;      // vec3 1 / (levels - 1) (rounding variant)
     };
     const Locations& Uniforms() const { return loc_; }
 

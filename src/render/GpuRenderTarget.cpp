@@ -7,21 +7,30 @@ namespace zel::render {
 GpuRenderTarget::GpuRenderTarget(GlFunctions& gl, int width, int height)
     : gl_(gl), width_(width), height_(height) {
     gl_.glGenFramebuffers(1, &fbo_);
-    gl_.glGenRenderbuffers(1, &colour_);
+    gl_.glGenTextures(1, &colour_);
     gl_.glGenRenderbuffers(1, &depth_);
-    gl_.glBindRenderbuffer(GL_RENDERBUFFER, colour_);
-    gl_.glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+    gl_.glBindTexture(GL_TEXTURE_2D, colour_);
+    // Given as blue-green-red-alpha, the driver may keep it in the window's
+    // own byte order, for which a software rasteriser copies and scales
+    // rectangles on a fast path of its own.
+    gl_.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    gl_.glBindTexture(GL_TEXTURE_2D, 0);
     gl_.glBindRenderbuffer(GL_RENDERBUFFER, depth_);
     gl_.glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
     gl_.glBindFramebuffer(GL_FRAMEBUFFER, fbo_);
-    gl_.glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour_);
+    gl_.glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour_, 0);
     gl_.glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
     const GLenum status = gl_.glCheckFramebufferStatus(GL_FRAMEBUFFER);
     gl_.glBindRenderbuffer(GL_RENDERBUFFER, 0);
     if (status != GL_FRAMEBUFFER_COMPLETE) {
         gl_.glBindFramebuffer(GL_FRAMEBUFFER, 0);
         gl_.glDeleteFramebuffers(1, &fbo_);
-        gl_.glDeleteRenderbuffers(1, &colour_);
+        gl_.glDeleteTextures(1, &colour_);
         gl_.glDeleteRenderbuffers(1, &depth_);
         fbo_ = colour_ = depth_ = 0;
         throw RenderError(RenderErrorCode::TargetFailed, "не удалось создать внеэкранный буфер", "OpenGL");
@@ -30,7 +39,7 @@ GpuRenderTarget::GpuRenderTarget(GlFunctions& gl, int width, int height)
 
 GpuRenderTarget::~GpuRenderTarget() {
     if (fbo_) gl_.glDeleteFramebuffers(1, &fbo_);
-    if (colour_) gl_.glDeleteRenderbuffers(1, &colour_);
+    if (colour_) gl_.glDeleteTextures(1, &colour_);
     if (depth_) gl_.glDeleteRenderbuffers(1, &depth_);
 }
 

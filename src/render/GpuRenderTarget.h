@@ -6,7 +6,7 @@
 namespace zel::render {
 
 // The off-screen picture the scene is drawn into: an 8-bit RGBA colour
-// buffer and a 24-bit depth buffer of a fixed size. Owns the framebuffer and
+// texture and a 24-bit depth buffer of a fixed size. Owns the framebuffer and
 // its buffers; the context must be current when it is destroyed.
 class GpuRenderTarget {
 public:
@@ -17,6 +17,9 @@ public:
     GpuRenderTarget& operator=(const GpuRenderTarget&) = delete;
 
     void Bind() const;
+    GLuint Fbo() const { return fbo_; }
+    // The colour buffer as a texture, for drawing the picture elsewhere.
+    GLuint ColourTexture() const { return colour_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
     // The picture as RGB32, top row first.
@@ -27,7 +30,7 @@ private:
     int width_;         // pixels across
     int height_;        // pixels down
     GLuint fbo_ = 0;    // the framebuffer
-    GLuint colour_ = 0; // its colour renderbuffer
+    GLuint colour_ = 0; // its colour texture
     GLuint depth_ = 0;  // its depth renderbuffer
 };
 

@@ -45,9 +45,10 @@ struct GraphHooks {
 // caller's and must outlive it.
 //
 // The picture is drawn off screen at ScreenW x ScreenH. The match window
-// takes it with Picture() after each RenderStep, paints its overlay texts on
-// it in those pixel coordinates, passes it through QuantiseToColourDepth
-// (Colors) and shows it scaled to the screen.
+// shows it through a ScenePresenter after each RenderStep: presented by the
+// device straight to the window, or, without an OpenGL surface, taken with
+// Picture(), overlaid, passed through QuantiseToColourDepth (Colors) and
+// shown scaled to the screen.
 class GraphModule {
 public:
     GraphModule(MatchState& s, MatchPort& port, const ErrorLog& log, RenderSettings settings,

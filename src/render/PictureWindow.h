@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <memory>
 
 #include <QBackingStore>
 #include <QImage>
@@ -9,16 +10,26 @@ class QKeyEvent;
 
 namespace zel::render {
 
-// A plain window that shows the match picture: the off-screen picture is
-// scaled to the window with its aspect kept, centred on black. It paints
-// through Qt's raster backing store and holds no OpenGL context of its own,
-// so it shows whatever the off-screen device draws wherever that works.
-// Keys and the close request are handed to the owner's callbacks.
+// A plain window that shows the match picture, scaled to the window with its
+// aspect kept, centred on black. It starts as a raster window painting
+// ShowPicture's picture through Qt's backing store, which shows whatever
+// the off-screen device draws wherever that works. UseOpenGl gives it an
+// OpenGL surface instead, for a RenderDevice to present to directly; it
+// then paints nothing itself. Keys and the close request are handed to the
+// owner's callbacks.
 class PictureWindow : public QWindow {
 public:
     PictureWindow();
 
-    // Keeps the picture and paints it at once when the window is exposed.
+    // The kind of surface: OpenGL (RenderDevice::WindowFormat) for a device
+    // to present to, or raster for ShowPicture. A window already on screen
+    // is made again with the new surface and shown as it was.
+    void UseOpenGl();
+    void UseRaster();
+    bool IsOpenGl() const { return surfaceType() == QSurface::OpenGLSurface; }
+
+    // Keeps the picture and, on a raster surface, paints it at once when
+    // the window is exposed.
     void ShowPicture(const QImage& picture);
     const QImage& Picture() const { return picture_; }
 
@@ -39,8 +50,9 @@ protected:
 
 private:
     void Paint();
+    void Remake(QSurface::SurfaceType type);
 
-    QBackingStore store_;  // the window's pixels
+    std::unique_ptr<QBackingStore> store_;  // the raster window's pixels, made on first paint
     QImage picture_;       // the last picture shown
 };
 

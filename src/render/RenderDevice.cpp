@@ -1,5 +1,7 @@
 #include "render/RenderDevice.h"
 
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -10,6 +12,7 @@
 #include "render/DrawList.h"
 #include "render/Frame.h"
 #include "render/GpuCache.h"
+#include "render/GpuPresenter.h"
 #include "render/GpuProgram.h"
 #include "render/GpuRenderTarget.h"
 #include "render/MeshBuilder.h"
@@ -20,7 +23,33 @@ namespace zel::render {
 
 namespace {
 constexpr int kMaxPictureSide = 8192;  // larger modes do not exist
+
+// One format for the off-screen surface and every window presented to, so
+// the context can be made current on either.
+QSurfaceFormat DeviceFormat() {
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setVersion(3, 3);
+    format.setProfile(QSurfaceFormat::CoreProfile);
+    // The scene has a depth buffer of its own (GpuRenderTarget); a window
+    // without one lets a software rasteriser copy and scale the picture on
+    // its fast path for flat rectangles.
+    format.setDepthBufferSize(0);
+    format.setStencilBufferSize(0);
+    // The display loop paces itself; a swap never waits for the screen.
+    format.setSwapInterval(0);
+    return format;
 }
+
+// A scene colour as a picture of `bits` per pixel holds it.
+float Shown(float channel, int bits, int shift) {
+    const int v = static_cast<int>(std::clamp(channel, 0.0f, 1.0f) * 255.0f + 0.5f);
+    const QRgb q = QuantiseColour(qRgb(v, v, v), bits);
+    return static_cast<float>((q >> shift) & 0xff) / 255.0f;
+}
+}  // namespace
+
+QSurfaceFormat RenderDevice::WindowFormat() { return DeviceFormat(); }
 
 std::unique_ptr<RenderDevice> RenderDevice::Create(int width, int height, int colourDepth) {
     if (!QGuiApplication::instance()) {
@@ -37,11 +66,7 @@ std::unique_ptr<RenderDevice> RenderDevice::Create(int width, int height, int co
     d->height_ = height;
     d->colourDepth_ = colourDepth;
 
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setVersion(3, 3);
-    format.setProfile(QSurfaceFormat::CoreProfile);
-    format.setDepthBufferSize(24);
+    const QSurfaceFormat format = DeviceFormat();
     d->surface_ = std::make_unique<QOffscreenSurface>();
     d->surface_->setFormat(format);
     d->surface_->create();
@@ -57,14 +82,16 @@ std::unique_ptr<RenderDevice> RenderDevice::Create(int width, int height, int co
     }
     d->gl_->glGenBuffers(1, &d->instanceBuffer_);
     d->target_ = std::make_unique<GpuRenderTarget>(*d->gl_, width, height);
-    d->program_ = std::make_unique<GpuProgram>(*d->gl_);
+    d->program_ = std::make_unique<GpuProgram>(*d->gl_, false);
     d->cache_ = std::make_unique<GpuCache>(*d->gl_, d->instanceBuffer_);
     return d;
 }
 
 RenderDevice::~RenderDevice() {
     if (context_ && surface_ && context_->makeCurrent(surface_.get())) {
+        presenter_.reset();
         cache_.reset();
+        quantising_.reset();
         program_.reset();
         target_.reset();
         if (gl_ && instanceBuffer_) gl_->glDeleteBuffers(1, &instanceBuffer_);
@@ -75,9 +102,79 @@ RenderDevice::~RenderDevice() {
 }
 
 void RenderDevice::MakeCurrent() {
-    if (QOpenGLContext::currentContext() != context_.get() && !context_->makeCurrent(surface_.get())) {
+    if (QOpenGLContext::currentContext() == context_.get()) return;
+    // On the window when there is one: switching surfaces every frame costs.
+    QSurface* on = window_ ? static_cast<QSurface*>(window_.data()) : surface_.get();
+    if (!context_->makeCurrent(on) && !context_->makeCurrent(surface_.get())) {
         throw RenderError(RenderErrorCode::ContextFailed, "контекст OpenGL потерян", "OpenGL");
     }
+}
+
+GpuPresenter& RenderDevice::Presenter() {
+    if (!presenter_) presenter_ = std::make_unique<GpuPresenter>(*gl_);
+    return *presenter_;
+}
+
+bool RenderDevice::AttachWindow(QWindow& window) {
+    if (window.surfaceType() != QSurface::OpenGLSurface) return false;
+    if (!window.handle()) window.create();
+    if (!window.handle() || !context_->makeCurrent(&window)) {
+        context_->makeCurrent(surface_.get());
+        return false;
+    }
+    try {
+        Presenter();
+    } catch (const RenderError&) {
+        context_->makeCurrent(surface_.get());
+        return false;
+    }
+    window_ = &window;
+    shaderQuantise_ = true;
+    return true;
+}
+
+void RenderDevice::DetachWindow() {
+    if (!window_) return;
+    window_.clear();
+    context_->makeCurrent(surface_.get());
+}
+
+void RenderDevice::SetOverlay(const QImage& overlay) {
+    MakeCurrent();
+    Presenter().SetOverlay(overlay);
+}
+
+bool RenderDevice::Present() {
+    if (!window_ || !window_->isExposed()) return false;
+    if (!context_->makeCurrent(window_.data())) return false;
+    const QSize size = window_->size() * window_->devicePixelRatio();
+    Presenter().Draw(target_->ColourTexture(), {width_, height_}, context_->defaultFramebufferObject(), size);
+    context_->swapBuffers(window_.data());
+    return true;
+}
+
+bool RenderDevice::PresentEmpty() {
+    if (!window_ || !window_->isExposed()) return false;
+    if (!context_->makeCurrent(window_.data())) return false;
+    const QSize size = window_->size() * window_->devicePixelRatio();
+    gl_->glBindFramebuffer(GL_FRAMEBUFFER, context_->defaultFramebufferObject());
+    gl_->glViewport(0, 0, size.width(), size.height());
+    gl_->glClearColor(0, 0, 0, 1);
+    gl_->glClear(GL_COLOR_BUFFER_BIT);
+    context_->swapBuffers(window_.data());
+    return true;
+}
+
+void RenderDevice::Finish() {
+    MakeCurrent();
+    gl_->glFinish();
+}
+
+QImage RenderDevice::GrabPresented() {
+    MakeCurrent();
+    const GpuRenderTarget shown(*gl_, width_, height_);
+    Presenter().Draw(target_->ColourTexture(), {width_, height_}, shown.Fbo(), {width_, height_});
+    return shown.Read();
 }
 
 void RenderDevice::Clear(const Viewport& viewport, const Frame& scene, int flags) {
@@ -86,7 +183,13 @@ void RenderDevice::Clear(const Viewport& viewport, const Frame& scene, int flags
     GLbitfield mask = 0;
     if (flags & kClearTarget) {
         const Colour& bg = scene.SceneBackground();
-        gl_->glClearColor(bg.r, bg.g, bg.b, 1.0f);
+        if (shaderQuantise_) {
+            // The background as the fragments are: rounded to the depth.
+            gl_->glClearColor(Shown(bg.r, colourDepth_, 16), Shown(bg.g, colourDepth_, 8), Shown(bg.b, colourDepth_, 0),
+                              1.0f);
+        } else {
+            gl_->glClearColor(bg.r, bg.g, bg.b, 1.0f);
+        }
         mask |= GL_COLOR_BUFFER_BIT;
     }
     if (flags & kClearDepth) {
@@ -117,8 +220,11 @@ void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
     gl_->glCullFace(GL_BACK);
     gl_->glDisable(GL_BLEND);
 
-    const auto& loc = program_->Uniforms();
-    gl_->glUseProgram(program_->Id());
+    const ChannelLevels levels = shaderQuantise_ ? LevelsForColourDepth(colourDepth_) : ChannelLevels{};
+    if (levels.Red != 0 && !quantising_) quantising_ = std::make_unique<GpuProgram>(*gl_, true);
+    const GpuProgram& program = levels.Red != 0 ? *quantising_ : *program_;
+    const auto& loc = program.Uniforms();
+    gl_->glUseProgram(program.Id());
     const GlMatrix vp = viewport.ViewProjection();
     gl_->glUniformMatrix4fv(loc.viewProjection, 1, GL_FALSE, vp.data());
     gl_->glUniform3f(loc.ambient, list.ambient.r, list.ambient.g, list.ambient.b);
@@ -138,10 +244,23 @@ void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
     gl_->glUniform3fv(loc.lightPosition, kMaxPointLights, positions);
     gl_->glUniform3fv(loc.lightColour, kMaxPointLights, colours);
     gl_->glUniform1i(loc.texture, 0);
+    gl_->glUniform3f(loc.levels, static_cast<float>(levels.Red), static_cast<float>(levels.Green),
+                     static_cast<float>(levels.Blue));
+    if (levels.Red != 0) {
+        gl_->glUniform3f(loc.inverseTop, 1.0f / static_cast<float>(levels.Red - 1),
+                         1.0f / static_cast<float>(levels.Green - 1), 1.0f / static_cast<float>(levels.Blue - 1));
+    }
 
     int calls = 0;
     int instances = 0;
-    for (const DrawBatch& batch : list.batches) {
+    // Batches go in the reverse of the tree's order. A scene is built from
+    // the outside in: the room and the table first, then what stands on
+    // them (pieces, walls, posts, labels). Drawn first, the near things fill
+    // the depth buffer, and most of the room's and table's hidden fragments
+    // are then rejected before they are shaded: about a fifth of the
+    // scene's time on a software rasteriser.
+    for (auto it = list.batches.rbegin(); it != list.batches.rend(); ++it) {
+        const DrawBatch& batch = *it;
         const GpuMesh& mesh = cache_->Mesh(batch.mesh);
         const auto count = static_cast<GLsizei>(batch.instances.size());
         gl_->glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
@@ -172,6 +291,9 @@ QImage RenderDevice::Grab() {
     return target_->Read();
 }
 
-QImage RenderDevice::GrabAtColourDepth() { return QuantiseToColourDepth(Grab(), colourDepth_); }
+QImage RenderDevice::GrabAtColourDepth() {
+    // Rounding an already rounded picture again changes nothing.
+    return QuantiseToColourDepth(Grab(), colourDepth_);
+}
 
 }  // namespace zel::render

@@ -2,6 +2,9 @@
 #include <memory>
 
 #include <QImage>
+#include <QPointer>
+#include <QSurfaceFormat>
+#include <QWindow>
 
 #include "render/GlFunctions.h"
 
@@ -12,6 +15,7 @@ namespace zel::render {
 
 class Frame;
 class GpuCache;
+class GpuPresenter;
 class GpuProgram;
 class GpuRenderTarget;
 class Viewport;
@@ -58,10 +62,42 @@ public:
     // Draws the scene as the viewport's camera sees it, one instanced call
     // per mesh and texture.
     void Render(const Viewport& viewport, const Frame& scene);
-    // The picture as drawn (RGB32, top row first, full colour).
+    // The picture as drawn (RGB32, top row first): full colour, or rounded
+    // to the colour depth while ShaderQuantise is on.
     QImage Grab();
     // The picture as the display mode shows it (quantised to the depth).
     QImage GrabAtColourDepth();
+
+    // --- straight to a window ----------------------------------------------
+    // The surface format a window must have to be presented to: set it on
+    // the window (with the OpenGL surface type) before it is first shown.
+    static QSurfaceFormat WindowFormat();
+    // Draws on `window` from now on: the context is made current on it and
+    // the scene's fragments are rounded to the colour depth as they are
+    // drawn (Grab then gives the picture as shown). False, with nothing
+    // changed, when the window has no OpenGL surface the context can use.
+    // The window must outlive the device or be detached first.
+    bool AttachWindow(QWindow& window);
+    void DetachWindow();
+    bool HasWindow() const { return !window_.isNull(); }
+    // The texts drawn over the picture when it is presented (see
+    // GpuPresenter::SetOverlay); only call it when they change.
+    void SetOverlay(const QImage& overlay);
+    // Shows the last drawn picture on the window: scaled with its aspect
+    // kept, black bars, the overlay, then the buffers are swapped. False
+    // (nothing drawn) without a window or while it is not exposed.
+    bool Present();
+    // The floor of a frame: the window cleared to black and swapped.
+    bool PresentEmpty();
+    // Waits until the GPU has finished everything asked of it.
+    void Finish();
+    // What Present puts on the screen, composed at the picture's own size
+    // (the picture and the overlay over it), read back for checks.
+    QImage GrabPresented();
+    // Rounds the scene's fragments to the colour depth in the shader
+    // (on with a window; tests switch it by hand).
+    void SetShaderQuantise(bool on) { shaderQuantise_ = on; }
+    bool ShaderQuantise() const { return shaderQuantise_; }
 
     // Draw calls and instances of the last Render (for checks).
     int LastDrawCalls() const { return lastDrawCalls_; }
@@ -70,6 +106,7 @@ public:
 private:
     RenderDevice() = default;
     void MakeCurrent();
+    GpuPresenter& Presenter();
 
     int width_ = 0;               // picture width in pixels
     int height_ = 0;              // picture height in pixels
@@ -80,6 +117,7 @@ private:
     int dither_ = 0;              // recorded option
     int lastDrawCalls_ = 0;       // statistics of the last Render
     int lastInstances_ = 0;       // statistics of the last Render
+    bool shaderQuantise_ = false; // round to the colour depth while drawing
 
     std::unique_ptr<QOffscreenSurface> surface_;  // what the context draws on
     std::unique_ptr<QOpenGLContext> context_;     // owns every GL object below
@@ -87,7 +125,10 @@ private:
     GLuint instanceBuffer_ = 0;                   // per-instance data, refilled per batch
     std::unique_ptr<GpuRenderTarget> target_;     // the picture
     std::unique_ptr<GpuProgram> program_;         // the shading
+    std::unique_ptr<GpuProgram> quantising_;      // the same, rounding to the depth; made when first needed
     std::unique_ptr<GpuCache> cache_;             // meshes and textures
+    std::unique_ptr<GpuPresenter> presenter_;     // the picture onto a window, made when first needed
+    QPointer<QWindow> window_;                    // presented to; null: off screen only
 };
 
 }  // namespace zel::render

@@ -30,6 +30,11 @@ inline constexpr const char* kSceneErrorStart = "Ошибка при созда�
 inline constexpr const char* kSceneErrorFiles = ". Возможно отсутствуют или повреждены некоторые файлы .х или .wav. Если это сообщение будет повторяться постоянно, переустановите ZEL.";
 inline constexpr const char* kSceneErrorQuestion = "Продолжить выполнение программы (возможно с ошибками)?";
 
+// The log line when the match window gets no OpenGL surface and shows the
+// picture through the raster window instead (written once).
+inline constexpr const char* kNoOpenGlSurface =
+    "Окно не получило поверхность OpenGL: кадр выводится через растровое окно (медленнее)";
+
 using zel::texts::kDeviceErrorStart;
 // The device identifiers (the texture filter follows the hardware one).
 using zel::texts::kHardwareDeviceId;

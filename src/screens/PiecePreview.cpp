@@ -67,6 +67,8 @@ PreviewOutcome PiecePreview::LoadPreviewVemba(int p) {
     failed_ = false;
     titleLine_.clear();
     window_ = std::make_unique<render::PictureWindow>();
+    present_ = std::make_unique<render::ScenePresenter>(*window_, log_);
+    overlaySet_ = false;
     window_->OnKeyPress = [this](QKeyEvent* e) { KeyPressed(e->key()); };
     // Closing the window by hand ends the preview as Esc does.
     window_->OnCloseRequest = [this] { Stop(); };
@@ -125,8 +127,10 @@ bool PiecePreview::InitDevice() {
         device.SetTextureQuality(0);
         device.SetDither(1);
         // The display mode switch: the picture fills the screen.
+        present_->PrepareWindow(true);
         window_->resize(kPreviewWidth, kPreviewHeight);
         window_->showFullScreen();
+        present_->Attach(slots_.Device.get());
         return true;
     } catch (const std::exception& ex) {
         const RenderError e = AsRenderError(ex);
@@ -189,26 +193,37 @@ void PiecePreview::DrawFrame() {
             throw RenderError(RenderErrorCode::NoDevice, "устройство не создано");
         z.Device->Clear(*z.View, *z.SceneRoot, render::kClearTarget | render::kClearDepth);
         z.Device->Render(*z.View, *z.SceneRoot);
-        QImage picture = z.Device->Grab();
-        {
-            QPainter painter(&picture);
-            QFont font = painter.font();
-            font.setPointSize(kTextPointSize);
-            painter.setFont(font);
-            painter.setPen(kTextColour);
-            const int rowHeight = painter.fontMetrics().height();
-            painter.drawText(QRect(kTextX, kTitleY, picture.width() - kTextX, rowHeight),
-                             Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(titleLine_));
-            painter.drawText(QRect(kTextX, kHintY, picture.width() - kTextX, rowHeight),
-                             Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(texts::kPreviewEscHint));
+        // The two lines never change while the preview runs.
+        if (!overlaySet_) {
+            present_->SetOverlay(TextOverlay());
+            overlaySet_ = true;
         }
-        window_->ShowPicture(render::QuantiseToColourDepth(picture, display_.Colors));
+        present_->Show(QSize(kPreviewWidth, kPreviewHeight), display_.Colors);
     } catch (const std::exception& ex) {
         const RenderError e = AsRenderError(ex);
         failed_ = true;
         Stop();
         ReportSceneFailure(e.Number, e.Description);
     }
+}
+
+QImage PiecePreview::TextOverlay() const {
+    QImage overlay(kPreviewWidth, kPreviewHeight, QImage::Format_ARGB32_Premultiplied);
+    overlay.fill(Qt::transparent);
+    QPainter painter(&overlay);
+    QFont font = painter.font();
+    font.setPointSize(kTextPointSize);
+    // A 16- or 8-bit display has no smoothed letters: every lit pixel has
+    // the text's colour, so it stays one of the mode's colours on screen.
+    if (render::LevelsForColourDepth(display_.Colors).Red != 0) font.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgb(render::QuantiseColour(kTextColour.rgb(), display_.Colors)));
+    const int rowHeight = painter.fontMetrics().height();
+    painter.drawText(QRect(kTextX, kTitleY, overlay.width() - kTextX, rowHeight), Qt::AlignLeft | Qt::AlignTop,
+                     QString::fromStdString(titleLine_));
+    painter.drawText(QRect(kTextX, kHintY, overlay.width() - kTextX, rowHeight), Qt::AlignLeft | Qt::AlignTop,
+                     QString::fromStdString(texts::kPreviewEscHint));
+    return overlay;
 }
 
 void PiecePreview::Tick() {
@@ -245,10 +260,12 @@ void PiecePreview::Exit() {
         window_->OnCloseRequest = nullptr;
         window_->hide();
     }
+    if (present_) present_->Detach();
     slots_.View.reset();
     slots_.Device.reset();
     slots_.VembaFrames[1].reset();
     slots_.VembaMeshes[1].reset();
+    present_.reset();
     window_.reset();
     if (OnExit) OnExit();
 }

@@ -7,6 +7,7 @@
 #include "core/MatchState.h"
 #include "base/ErrorLog.h"
 #include "render/PictureWindow.h"
+#include "render/ScenePresenter.h"
 #include "render/SceneSlots.h"
 #include "settings/DisplaySettings.h"
 #include "screens/StartScreenModel.h"
@@ -69,6 +70,7 @@ private:
     void Stop();
     void Exit();
     void ReportSceneFailure(int number, const std::string& description);
+    QImage TextOverlay() const;
 
     MatchState& s_;                                // camera and the loop flag GameRunning
     const StartScreenModel& start_;                // names and models of the slots
@@ -76,6 +78,8 @@ private:
     Dialogs& d_;                                   // message boxes
     const ErrorLog& log_;                          // failures are written here
     std::unique_ptr<render::PictureWindow> window_;  // the full-screen picture
+    std::unique_ptr<render::ScenePresenter> present_;  // how each frame reaches window_
+    bool overlaySet_ = false;                      // the two text lines have been handed over
     std::unique_ptr<QTimer> timer_;                // Timer1: 40 ms turns
     render::SceneSlots slots_;                     // the preview's own little scene
     std::string titleLine_;                        // "Игрок <name> - <model>"

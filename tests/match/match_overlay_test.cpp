@@ -99,7 +99,7 @@ TEST(MatchOverlay, TurnAndStatusLinesArePaintedInThePensColourWithinTheirBoxes) 
             const OverlayText* status = FindLine(lines, texts::kAimHint);
             ASSERT_NE(turn, nullptr);
             ASSERT_NE(status, nullptr);
-            const QImage& shown = w.View().Picture();
+            const QImage shown = w.ShownPicture();
             ASSERT_EQ(shown.size(), QSize(h.options.Render.ScreenW, h.options.Render.ScreenH));
             const QRect turnBox = LineBox(*turn);
             const QRect statusBox = LineBox(*status);
@@ -135,13 +135,13 @@ TEST(MatchOverlay, EscAsksAndYClosesTheMatchBackToTheMenu) {
         EXPECT_EQ(prompt->Y, h.s.Win.PromptY + 1);
         EXPECT_EQ(prompt->Font, kOverlayPrompt);
         promptBox = LineBox(*prompt);
-        EXPECT_GT(CountColour(w.View().Picture(), white, promptBox), promptBox.width() / 2);
+        EXPECT_GT(CountColour(w.ShownPicture(), white, promptBox), promptBox.width() / 2);
     });
     // N takes the question back; the match goes on.
     h.Tap(Qt::Key_N);
     h.Do([&](match::MatchWindow& w) {
         EXPECT_EQ(FindLine(w.LastOverlay(), texts::kQuitPrompt), nullptr);
-        EXPECT_EQ(CountColour(w.View().Picture(), white, promptBox), 0);
+        EXPECT_EQ(CountColour(w.ShownPicture(), white, promptBox), 0);
         EXPECT_EQ(h.s.GameRunning, kTrue);
     });
     h.Quit();
