@@ -32,6 +32,25 @@ Colour MaterialColour(const aiMaterial* material, const char* key, unsigned type
 
 bool Finite(const aiVector3D& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
 
+// Why the parsed scene's faces cannot be processed, or "" when they can:
+// every face of every mesh has at least one corner and names only vertices
+// of its mesh. (The triangulation step asserts on a face without corners
+// instead of refusing it.)
+std::string CheckImportedFaces(const aiScene& scene) {
+    for (unsigned mi = 0; mi < scene.mNumMeshes; ++mi) {
+        const aiMesh* mesh = scene.mMeshes ? scene.mMeshes[mi] : nullptr;
+        if (!mesh) return "пустая сетка";
+        if (mesh->mNumFaces > 0 && !mesh->mFaces) return "нет списка граней";
+        for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
+            const aiFace& face = mesh->mFaces[f];
+            if (face.mNumIndices == 0 || !face.mIndices) return "грань без вершин";
+            for (unsigned k = 0; k < face.mNumIndices; ++k)
+                if (face.mIndices[k] >= mesh->mNumVertices) return "грань ссылается на несуществующую вершину";
+        }
+    }
+    return "";
+}
+
 }  // namespace
 
 MeshBuilder LoadXFile(const std::string& path) {
@@ -61,8 +80,16 @@ MeshBuilder LoadXFile(const std::string& path) {
     const unsigned flags = aiProcess_ConvertToLeftHanded | aiProcess_Triangulate |
                            aiProcess_PreTransformVertices | aiProcess_GenSmoothNormals |
                            aiProcess_ValidateDataStructure;
-    // The importer reads the very bytes that were checked, not the file again.
-    const aiScene* scene = importer.ReadFileFromMemory(bytes.data(), bytes.size(), flags, "x");
+    // The importer reads the very bytes that were checked, not the file
+    // again; its processing steps run only once the faces are known to be
+    // sound, because some of them end the program on a damaged face.
+    const aiScene* scene = importer.ReadFileFromMemory(bytes.data(), bytes.size(), 0, "x");
+    if (scene) {
+        if (const std::string why = CheckImportedFaces(*scene); !why.empty()) {
+            throw RenderError(RenderErrorCode::BadMeshFile, "файл сетки поврежден: " + path + ": " + why);
+        }
+        scene = importer.ApplyPostProcessing(flags);
+    }
     if (!scene || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) || scene->mNumMeshes == 0) {
         const char* why = importer.GetErrorString();
         throw RenderError(RenderErrorCode::BadMeshFile,
