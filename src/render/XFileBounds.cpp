@@ -43,6 +43,57 @@ std::string CheckText(std::string_view bytes) {
     return "";
 }
 
+// A material list the importer can resolve: every MeshMaterialList block
+// of a text file holds at least one Material block or one reference
+// ("{ name }"). The importer follows a list without either into memory that
+// is not there.
+std::string CheckMaterialLists(std::string_view bytes) {
+    int depth = 0;
+    int listDepth = -1;     // the depth inside the open material list, -1 outside one
+    int listEntries = 0;    // materials and references seen in it
+    std::string_view firstWord;  // the first word since the last delimiter
+    int wordCount = 0;
+    bool sawList = false;   // "MeshMaterialList" opens the next block
+    std::size_t i = kHeaderBytes;
+    while (i < bytes.size()) {
+        const char c = bytes[i];
+        if (c == '#' || (c == '/' && i + 1 < bytes.size() && bytes[i + 1] == '/')) {
+            while (i < bytes.size() && bytes[i] != '\n') ++i;
+            continue;
+        }
+        if (IsTokenChar(c)) {
+            const std::size_t start = i;
+            while (i < bytes.size() && IsTokenChar(bytes[i])) ++i;
+            const std::string_view word = bytes.substr(start, i - start);
+            if (wordCount == 0) firstWord = word;
+            ++wordCount;
+            if (word == "MeshMaterialList") sawList = true;
+            continue;
+        }
+        ++i;
+        if (c != '{' && c != '}' && c != ';' && c != ',') continue;  // blanks do not end the words
+        if (c == '{') {
+            ++depth;
+            if (listDepth >= 0 && depth == listDepth + 1 && (wordCount == 0 || firstWord == "Material"))
+                ++listEntries;
+            if (listDepth < 0 && sawList) {
+                listDepth = depth;
+                listEntries = 0;
+            }
+            sawList = false;
+        } else if (c == '}') {
+            if (listDepth >= 0 && depth == listDepth) {
+                if (listEntries == 0) return "список материалов без единого материала";
+                listDepth = -1;
+            }
+            if (depth > 0) --depth;
+        }
+        wordCount = 0;
+    }
+    if (listDepth >= 0 && listEntries == 0) return "список материалов без единого материала";
+    return "";
+}
+
 std::uint32_t Le32(std::string_view b, std::size_t at) {
     std::uint32_t v = 0;
     for (int k = 3; k >= 0; --k) v = (v << 8) | static_cast<unsigned char>(b[at + static_cast<std::size_t>(k)]);
@@ -118,7 +169,10 @@ std::string CheckXFileBounds(std::string_view bytes) {
         return "это не файл .x";
     const std::string_view format = bytes.substr(8, 4);
     const std::string_view floats = bytes.substr(12, 4);
-    if (format == "txt ") return CheckText(bytes);
+    if (format == "txt ") {
+        if (std::string why = CheckText(bytes); !why.empty()) return why;
+        return CheckMaterialLists(bytes);
+    }
     if (format == "bin ") return CheckBinary(bytes, floats == "0064" ? 8 : 4);
     if (format == "tzip" || format == "bzip") return "сжатые файлы .x не поддерживаются";
     return "неизвестный формат файла .x";

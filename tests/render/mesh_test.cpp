@@ -177,6 +177,39 @@ TEST(RenderMesh, DeclaredCountsMustFitInTheFile) {
     }
 }
 
+// The importer reads past a material list that holds no material: an
+// unknown block in the material's place ("bin Material ..."), or no block at
+// all, ended the program. A list with a reference to a material still loads.
+TEST(RenderMesh, AMaterialListWithoutAMaterialIsRefused) {
+    const std::string quad = kQuadX;
+    const std::size_t list = quad.find("MeshMaterialList");
+    const std::size_t first = quad.find("Material {", list + 4);
+    ASSERT_NE(first, std::string::npos);
+    auto withLists = [&](const std::string& entries) {
+        const std::size_t close = quad.find("  }\n", quad.rfind("Material {") ) + 4;
+        return quad.substr(0, first) + entries + quad.substr(close);
+    };
+    const std::string unknown = withLists("bin Material Orange {\n 1.0;1.0;1.0;1.0;;\n 0.0;\n 0.0;0.0;0.0;;\n 0.0;0.0;0.0;;\n   }\n");
+    const std::string none = withLists("");
+    const std::string reference = withLists("{ Orange }\n");
+    EXPECT_NE(CheckXFileBounds(unknown), "");
+    EXPECT_NE(CheckXFileBounds(none), "");
+    EXPECT_EQ(CheckXFileBounds(reference), "");
+    EXPECT_EQ(CheckXFileBounds(kQuadX), "");
+
+    test::TempDir dir;
+    MeshBuilder m;
+    for (const std::string* bad : {&unknown, &none}) {
+        try {
+            m.LoadX(dir.Write("bad.x", *bad));
+            FAIL() << "a material list without a material loaded:\n" << *bad;
+        } catch (const RenderError& e) {
+            EXPECT_EQ(e.Code, RenderErrorCode::BadMeshFile);
+        }
+    }
+    EXPECT_NO_THROW(m.LoadX(dir.Write("ref.x", reference)));
+}
+
 TEST(RenderMesh, PicturesDeclaringHugeSizesAreRefusedBeforeReading) {
     test::TempDir dir;
     // A GIF header claiming 65535 by 65535 pixels, with no pixels at all.
