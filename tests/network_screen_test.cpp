@@ -17,7 +17,7 @@ using test::FakeDialogs;
 class FakeConnector : public NetConnector {
 public:
     std::string ListenAnswer;              // "" opens the port
-    std::vector<std::string> Addresses{"192.0.2.7", "127.0.0.1"};
+    std::vector<std::string> Addresses{"127.0.0.7", "127.0.0.1"};
     std::vector<std::uint16_t> Listened;
     std::vector<std::string> Connects;     // "address:port names..."
     int Closes = 0;
@@ -39,14 +39,14 @@ public:
 struct Screen {
     FakeConnector net;
     FakeDialogs d;
-    NetSettings remembered{"10.0.0.9", "3000", "4000"};
+    NetSettings remembered{"127.0.0.9", "3000", "4000"};
     NetworkScreenModel model{net};
     Screen() { model.Open(remembered); }
 };
 
 TEST(NetworkScreen, BoxesStartFromWhatTheSettingsRemember) {
     Screen s;
-    EXPECT_EQ(s.model.AddressText(), "10.0.0.9");
+    EXPECT_EQ(s.model.AddressText(), "127.0.0.9");
     EXPECT_EQ(s.model.PortText(), "3000");
     EXPECT_EQ(s.model.HostPortText(), "4000");
     EXPECT_EQ(s.model.State(), NetScreenState::Choosing);
@@ -59,7 +59,7 @@ TEST(NetworkScreen, HostListensShowsAddressesAndPortAndRemembersThePort) {
     ASSERT_TRUE(s.model.Host(s.remembered, s.d));
     EXPECT_EQ(s.net.Listened, std::vector<std::uint16_t>{5123});
     EXPECT_EQ(s.model.State(), NetScreenState::Hosting);
-    EXPECT_EQ(s.model.Addresses(), "Адреса этого компьютера: 192.0.2.7, 127.0.0.1\r\nПорт: 5123");
+    EXPECT_EQ(s.model.Addresses(), "Адреса этого компьютера: 127.0.0.7, 127.0.0.1\r\nПорт: 5123");
     EXPECT_EQ(s.model.Status(), "Ожидание второго компьютера...");
     EXPECT_EQ(s.remembered.HostPort, "5123");
     EXPECT_FALSE(s.model.Choosing());
@@ -119,7 +119,7 @@ TEST(NetworkScreen, AddressThatIsNoAddressIsRefused) {
         EXPECT_TRUE(s.net.Connects.empty());
         ASSERT_EQ(s.d.Messages.size(), 1u);
         EXPECT_EQ(s.d.Messages[0].Text, "Адрес задан неверно. Укажите имя или адрес другого компьютера.");
-        EXPECT_EQ(s.remembered.Address, "10.0.0.9");
+        EXPECT_EQ(s.remembered.Address, "127.0.0.9");
     }
     Screen s;
     s.model.SetAddressText(std::string(254, 'a'));

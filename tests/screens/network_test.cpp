@@ -71,7 +71,7 @@ struct NetScreens {
         auto owned = std::make_unique<FakeConnector>();
         net = owned.get();
         h.screens->AdoptConnector(std::move(owned));
-        h.store.Net = NetSettings{"192.0.2.1", "3001", "3002"};
+        h.store.Net = NetSettings{"127.0.0.2", "3001", "3002"};
     }
     screens::NetworkWindow* Open() {
         h.menu.show();
@@ -87,7 +87,7 @@ TEST(NetworkWindow, OpensFromTheMenuWithTheRememberedBoxesAndEscapeGoesBackClosi
     screens::NetworkWindow* w = n.Open();
     ASSERT_TRUE(w->isVisible());
     EXPECT_FALSE(n.h.menu.isVisible());
-    EXPECT_EQ(ScreensHarness::Control<QLineEdit>(w, "txtAddress")->text(), "192.0.2.1");
+    EXPECT_EQ(ScreensHarness::Control<QLineEdit>(w, "txtAddress")->text(), "127.0.0.2");
     EXPECT_EQ(ScreensHarness::Control<QLineEdit>(w, "txtPort")->text(), "3001");
     EXPECT_EQ(ScreensHarness::Control<QLineEdit>(w, "txtHostPort")->text(), "3002");
 

@@ -468,7 +468,7 @@ TEST(GameTheme, ResultsScreenShowsTheTheme) {
 class QuietConnector : public NetConnector {
 public:
     std::string Listen(std::uint16_t) override { return ""; }
-    std::vector<std::string> LocalAddresses() override { return {"192.0.2.15", "127.0.0.1"}; }
+    std::vector<std::string> LocalAddresses() override { return {"127.0.0.15", "127.0.0.1"}; }
     void Connect(const std::string&, std::uint16_t, const std::vector<std::string>&) override {}
     void Close() override {}
 };
