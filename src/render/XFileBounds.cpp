@@ -43,54 +43,96 @@ std::string CheckText(std::string_view bytes) {
     return "";
 }
 
-// A material list the importer can resolve: every MeshMaterialList block
-// of a text file holds at least one Material block or one reference
-// ("{ name }"). The importer follows a list without either into memory that
-// is not there.
-std::string CheckMaterialLists(std::string_view bytes) {
-    int depth = 0;
-    int listDepth = -1;     // the depth inside the open material list, -1 outside one
-    int listEntries = 0;    // materials and references seen in it
-    std::string_view firstWord;  // the first word since the last delimiter
-    int wordCount = 0;
-    bool sawList = false;   // "MeshMaterialList" opens the next block
-    std::size_t i = kHeaderBytes;
-    while (i < bytes.size()) {
-        const char c = bytes[i];
-        if (c == '#' || (c == '/' && i + 1 < bytes.size() && bytes[i + 1] == '/')) {
-            while (i < bytes.size() && bytes[i] != '\n') ++i;
-            continue;
-        }
-        if (IsTokenChar(c)) {
-            const std::size_t start = i;
-            while (i < bytes.size() && IsTokenChar(bytes[i])) ++i;
-            const std::string_view word = bytes.substr(start, i - start);
-            if (wordCount == 0) firstWord = word;
-            ++wordCount;
-            if (word == "MeshMaterialList") sawList = true;
-            continue;
-        }
-        ++i;
-        if (c != '{' && c != '}' && c != ';' && c != ',') continue;  // blanks do not end the words
-        if (c == '{') {
-            ++depth;
-            if (listDepth >= 0 && depth == listDepth + 1 && (wordCount == 0 || firstWord == "Material"))
-                ++listEntries;
-            if (listDepth < 0 && sawList) {
-                listDepth = depth;
-                listEntries = 0;
+// The words and marks of a text .x file, comments left out: a word is a
+// run of token characters, every other non-blank character is a mark.
+class TextTokens {
+public:
+    TextTokens(std::string_view bytes, std::size_t at) : b_(bytes), at_(at) {}
+    // The next word or mark; "" at the end of the file.
+    std::string_view Next() {
+        while (at_ < b_.size()) {
+            const char c = b_[at_];
+            if (c == '#' || (c == '/' && at_ + 1 < b_.size() && b_[at_ + 1] == '/')) {
+                while (at_ < b_.size() && b_[at_] != '\n') ++at_;
+            } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+                ++at_;
+            } else {
+                break;
             }
-            sawList = false;
-        } else if (c == '}') {
-            if (listDepth >= 0 && depth == listDepth) {
-                if (listEntries == 0) return "список материалов без единого материала";
-                listDepth = -1;
-            }
-            if (depth > 0) --depth;
         }
-        wordCount = 0;
+        if (at_ >= b_.size()) return {};
+        const std::size_t start = at_;
+        if (IsTokenChar(b_[at_])) {
+            while (at_ < b_.size() && IsTokenChar(b_[at_])) ++at_;
+        } else {
+            ++at_;
+        }
+        return b_.substr(start, at_ - start);
     }
-    if (listDepth >= 0 && listEntries == 0) return "список материалов без единого материала";
+
+private:
+    std::string_view b_;
+    std::size_t at_;
+};
+
+bool IsCount(std::string_view t) {
+    if (t.empty()) return false;
+    for (const char c : t)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+// One MeshMaterialList, read from just after its keyword, in the form the
+// game's meshes have: "[name] { count; indexCount; i, i, ..., i;[;]" then
+// Material blocks and "{ name }" references, at least one of them, then "}".
+// The importer follows a list it read no material from into memory that is
+// not there, and it reads a list in a slightly different form differently
+// from any check, so anything else is refused.
+bool MaterialListIsSound(TextTokens& t) {
+    std::string_view tok = t.Next();
+    if (tok != "{" && !tok.empty() && IsTokenChar(tok[0])) tok = t.Next();  // the list's name
+    if (tok != "{") return false;
+    if (!IsCount(t.Next()) || t.Next() != ";") return false;
+    const std::string_view indexCount = t.Next();
+    if (!IsCount(indexCount) || t.Next() != ";") return false;
+    std::uint64_t indices = 0;
+    for (const char c : indexCount) indices = indices * 10 + static_cast<unsigned>(c - '0');
+    if (indices == 0) return false;
+    for (std::uint64_t k = 0; k < indices; ++k) {
+        if (!IsCount(t.Next())) return false;
+        if (t.Next() != (k + 1 < indices ? "," : ";")) return false;
+    }
+    tok = t.Next();
+    if (tok == ";") tok = t.Next();
+    int entries = 0;
+    for (;;) {
+        if (tok == "}") return entries > 0;
+        if (tok == "{") {  // a reference: "{ name }"
+            const std::string_view name = t.Next();
+            if (name.empty() || !IsTokenChar(name[0]) || t.Next() != "}") return false;
+        } else if (tok == "Material") {
+            tok = t.Next();
+            if (tok != "{" && !tok.empty() && IsTokenChar(tok[0])) tok = t.Next();
+            if (tok != "{") return false;
+            for (int depth = 1; depth > 0;) {
+                tok = t.Next();
+                if (tok.empty()) return false;
+                if (tok == "{") ++depth;
+                if (tok == "}") --depth;
+            }
+        } else {
+            return false;
+        }
+        ++entries;
+        tok = t.Next();
+    }
+}
+
+std::string CheckMaterialLists(std::string_view bytes) {
+    TextTokens t(bytes, kHeaderBytes);
+    for (std::string_view tok = t.Next(); !tok.empty(); tok = t.Next())
+        if (tok == "MeshMaterialList" && !MaterialListIsSound(t))
+            return "список материалов поврежден или не содержит ни одного материала";
     return "";
 }
 

@@ -13,8 +13,9 @@ namespace zel::render {
 //    indices) must not exceed the file's size in bytes, and none may be
 //    negative (the importer reads a negative count as a huge one; the
 //    game's files write coordinates with a decimal point).
-//    Every MeshMaterialList holds at least one Material or one reference:
-//    the importer reads past a list without either.
+//    Every MeshMaterialList has the form the game's meshes write (counts,
+//    the face indices, then at least one Material or reference): the
+//    importer reads past a list it took no material from.
 //  - Binary files: every token is walked; each list's declared length must
 //    fit in the bytes that follow it, and every integer must not exceed the
 //    file's size.

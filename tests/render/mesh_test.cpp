@@ -192,14 +192,19 @@ TEST(RenderMesh, AMaterialListWithoutAMaterialIsRefused) {
     const std::string unknown = withLists("bin Material Orange {\n 1.0;1.0;1.0;1.0;;\n 0.0;\n 0.0;0.0;0.0;;\n 0.0;0.0;0.0;;\n   }\n");
     const std::string none = withLists("");
     const std::string reference = withLists("{ Orange }\n");
+    // The face indices ended by ";:" instead of ";;": the importer then
+    // takes the material that follows for something else.
+    std::string misread = quad;
+    misread.replace(misread.find("1;;", list), 3, "1;:");
     EXPECT_NE(CheckXFileBounds(unknown), "");
     EXPECT_NE(CheckXFileBounds(none), "");
+    EXPECT_NE(CheckXFileBounds(misread), "");
     EXPECT_EQ(CheckXFileBounds(reference), "");
     EXPECT_EQ(CheckXFileBounds(kQuadX), "");
 
     test::TempDir dir;
     MeshBuilder m;
-    for (const std::string* bad : {&unknown, &none}) {
+    for (const std::string* bad : {&unknown, &none, &misread}) {
         try {
             m.LoadX(dir.Write("bad.x", *bad));
             FAIL() << "a material list without a material loaded:\n" << *bad;
