@@ -204,7 +204,7 @@ TEST(RenderMesh, AMaterialListWithoutAMaterialIsRefused) {
 
     test::TempDir dir;
     MeshBuilder m;
-    for (const std::string* bad : {&unknown, &none, &misread}) {
+    for (const std::string* bad : std::initializer_list<const std::string*>{&unknown, &none, &misread}) {
         try {
             m.LoadX(dir.Write("bad.x", *bad));
             FAIL() << "a material list without a material loaded:\n" << *bad;
