@@ -5,6 +5,7 @@
 
 #include "render/PictureWindow.h"
 #include "render/RenderError.h"
+#include "render/ShaderCompile.h"
 
 namespace zel::render {
 
@@ -45,21 +46,6 @@ void main() {
 }
 )";
 
-GLuint Compile(GlFunctions& gl, GLenum type, const char* text) {
-    const GLuint shader = gl.glCreateShader(type);
-    gl.glShaderSource(shader, 1, &text, nullptr);
-    gl.glCompileShader(shader);
-    GLint ok = 0;
-    gl.glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        char log[1024] = {};
-        gl.glGetShaderInfoLog(shader, sizeof log - 1, nullptr, log);
-        gl.glDeleteShader(shader);
-        throw RenderError(RenderErrorCode::ShaderFailed, std::string("шейдер вывода не собран: ") + log, "OpenGL");
-    }
-    return shader;
-}
-
 bool RowHasText(const QImage& img, int y, int& left, int& right) {
     const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
     left = -1;
@@ -96,10 +82,10 @@ std::vector<QRect> OverlayTextBands(const QImage& overlay, int gap) {
 }
 
 GpuPresenter::RectProgram GpuPresenter::Link(const char* fragmentSource) {
-    const GLuint vs = Compile(gl_, GL_VERTEX_SHADER, kVertexSource);
+    const GLuint vs = CompileShader(gl_, GL_VERTEX_SHADER, kVertexSource, "шейдер вывода");
     GLuint fs = 0;
     try {
-        fs = Compile(gl_, GL_FRAGMENT_SHADER, fragmentSource);
+        fs = CompileShader(gl_, GL_FRAGMENT_SHADER, fragmentSource, "шейдер вывода");
     } catch (...) {
         gl_.glDeleteShader(vs);
         throw;

@@ -4,6 +4,7 @@
 
 #include "render/DrawList.h"
 #include "render/RenderError.h"
+#include "render/ShaderCompile.h"
 
 namespace zel::render {
 
@@ -89,32 +90,17 @@ void main() {
 }
 )";
 
-GLuint Compile(GlFunctions& gl, GLenum type, const std::string& source) {
-    const GLuint shader = gl.glCreateShader(type);
-    const char* text = source.c_str();
-    gl.glShaderSource(shader, 1, &text, nullptr);
-    gl.glCompileShader(shader);
-    GLint ok = 0;
-    gl.glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        char log[1024] = {};
-        gl.glGetShaderInfoLog(shader, sizeof log - 1, nullptr, log);
-        gl.glDeleteShader(shader);
-        throw RenderError(RenderErrorCode::ShaderFailed, std::string("шейдер не собран: ") + log, "OpenGL");
-    }
-    return shader;
-}
-
 }  // namespace
 
 GpuProgram::GpuProgram(GlFunctions& gl, bool quantise) : gl_(gl) {
     const std::string vertex =
         "#version 330 core\n#define MAX_LIGHTS " + std::to_string(kMaxPointLights) + "\n" + kVertexBody;
-    const GLuint vs = Compile(gl_, GL_VERTEX_SHADER, vertex);
+    const GLuint vs = CompileShader(gl_, GL_VERTEX_SHADER, vertex.c_str(), "шейдер");
     GLuint fs = 0;
     try {
-        fs = Compile(gl_, GL_FRAGMENT_SHADER,
-                     std::string("#version 330 core\n") + (quantise ? "#define QUANTISE\n" : "") + kFragmentBody);
+        const std::string fragment =
+            std::string("#version 330 core\n") + (quantise ? "#define QUANTISE\n" : "") + kFragmentBody;
+        fs = CompileShader(gl_, GL_FRAGMENT_SHADER, fragment.c_str(), "шейдер");
     } catch (...) {
         gl_.glDeleteShader(vs);
         throw;
