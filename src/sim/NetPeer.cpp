@@ -1,49 +1,26 @@
 #include "sim/NetPeer.h"
 
-#include <cmath>
-#include <filesystem>
 
 #include "core/SavedGame.h"
 #include "net/NetMatchSetup.h"
-#include "physics/Shapes.h"
+#include "sim/SimBasics.h"
 
 namespace zel {
-
-namespace {
-
-// As many ticks as the simulator allows one match: beyond this the match
-// does not come to rest and the side gives up.
-constexpr long long kTickLimit = 20'000'000;
-
-MatchState FreshState() {
-    MatchState s;
-    s.Pi = 4 * std::atan(1.0);
-    s.Shapes = InitShapes(s.VembaRadius, s.BodyRadius, s.PipaRadius);
-    ResetMatchDefaults(s);
-    return s;
-}
-
-std::string LogFolder(const std::string& path) {
-    const std::string dir = std::filesystem::path(path).parent_path().string();
-    return dir.empty() ? std::string(".") : dir;
-}
-
-}  // namespace
 
 NetPeer::NetPeer(NetSession& session, const std::string& replayPath,
                  std::vector<ReplayStepRecord> script)
     : session_(session),
       replayPath_(replayPath),
       script_(std::move(script)),
-      s_(FreshState()),
+      s_(FreshSimState()),
       port_(s_),
-      log_(LogFolder(replayPath)),
+      log_(SimLogFolder(replayPath)),
       kernel_(s_, port_, log_),
       match_(s_, kernel_, session_, log_) {}
 
 bool NetPeer::HostReplay(const std::string& replayPath,
                          const std::array<bool, kMaxParticipants + 1>& guestPlays, std::string& error) {
-    MatchState setUp = FreshState();
+    MatchState setUp = FreshSimState();
     SlotSetups slots;
     error = PrepareReplayPlayback(replayPath, setUp, slots);
     if (!error.empty()) return false;
@@ -113,7 +90,7 @@ bool NetPeer::Pump() {
         return true;
     }
     if (IsSet(s.Win.RunTimerOn) && !IsSet(s.Win.Busy)) {
-        if (result_.Ticks >= kTickLimit) {
+        if (result_.Ticks >= kSimTickLimit) {
             error_ = "the match does not come to rest";
             End();
             return false;

@@ -1,13 +1,12 @@
 #include "sim/SimRunner.h"
 
-#include <cmath>
 #include <filesystem>
 #include <ostream>
 
 #include "core/MatchKernel.h"
 #include "core/MatchState.h"
 #include "base/ErrorLog.h"
-#include "physics/Shapes.h"
+#include "sim/SimBasics.h"
 #include "sim/HeadlessPort.h"
 #include "sim/SimSetup.h"
 
@@ -15,30 +14,11 @@ namespace zel {
 
 namespace {
 
-// A match comes to rest within a few thousand ticks; this many means the file
-// holds something no match can reach, and the run stops instead of spinning.
-constexpr long long kTickLimit = 20'000'000;
-
 // Messages are written with CR LF between their parts; the error line is one line.
 std::string OneLine(std::string text) {
     for (char& c : text)
         if (c == '\r' || c == '\n') c = ' ';
     return text;
-}
-
-MatchState FreshState() {
-    MatchState s;
-    s.Pi = 4 * std::atan(1.0);
-    s.Shapes = InitShapes(s.VembaRadius, s.BodyRadius, s.PipaRadius);
-    ResetMatchDefaults(s);
-    return s;
-}
-
-// The error log of a simulator run sits beside the file it reads.
-std::string LogFolder(const std::string& path) {
-    std::filesystem::path p(path);
-    const std::string dir = p.parent_path().string();
-    return dir.empty() ? std::string(".") : dir;
 }
 
 // Runs the kernel the way the match window's timers would, without waiting:
@@ -51,7 +31,7 @@ bool Drive(MatchState& s, MatchKernel& k, SimResult& r, const SimOptions& opt, s
             continue;
         }
         if (!IsSet(s.Win.RunTimerOn) || IsSet(s.Win.Busy)) break;  // nothing left to run
-        if (r.Ticks >= kTickLimit) {
+        if (r.Ticks >= kSimTickLimit) {
             error = "the match does not come to rest";
             return false;
         }
@@ -70,9 +50,9 @@ bool RunSimulation(const SimOptions& opt, std::string& out, std::string& error,
         error = "no such file";
         return false;
     }
-    MatchState s = FreshState();
+    MatchState s = FreshSimState();
     HeadlessPort port(s);
-    const ErrorLog log(LogFolder(opt.Path));
+    const ErrorLog log(SimLogFolder(opt.Path));
     MatchKernel kernel(s, port, log);
 
     bool hasSteps = true;
