@@ -205,6 +205,13 @@ TEST(NetProtocol, FieldsBeyondWhatTheGameReachesAreRefused) {
     RestingStateMsg spin = SampleRest();
     spin.State.Vembas[3].u = 3;  // more than twice the strongest strike's turn
     EXPECT_TRUE(refused(spin));
+    RestingStateMsg wall = SampleRest();
+    wall.State.Vembas[2].RMod = 6;  // a wall never moves
+    wall.State.Vembas[2].u = 0.5;
+    EXPECT_TRUE(refused(wall));
+    wall.State.Vembas[2].u = 0;
+    wall.State.Vembas[2].Xvec = wall.State.Vembas[2].Yvec = 0;
+    EXPECT_FALSE(refused(wall));
     RestingStateMsg striker = SampleRest();
     striker.State.CurG = 9;
     EXPECT_TRUE(refused(striker));

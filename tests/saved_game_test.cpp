@@ -237,6 +237,35 @@ TEST(SavedGame, PieceMotionIsHeldToWhatAMatchCanReach) {
     EXPECT_EQ(c.Phi, -12.5);
 }
 
+TEST(SavedGame, PiecesOfTheObstacleOrWallModelNeverMove) {
+    // The physics never moves or slows such a body, so a spin read for it
+    // would keep the table from ever coming to rest.
+    MatchState s;
+    ResetMatchDefaults(s);
+    s.Num = 3;
+    s.Vembas[1].RMod = 5;
+    s.Vembas[2].RMod = 6;
+    s.Vembas[3].RMod = 4;
+    IniFile f;
+    std::string text = "[general]\r\nCurG=1\r\n";
+    for (int p = 1; p <= 3; ++p)
+        text += "[R" + std::to_string(p) + "]\r\nXpos=50\r\nYpos=60\r\nXvec=1.5\r\nYvec=-2\r\n"
+                "u=0.5\r\nPhi=0.25\r\nLife=-1\r\n";
+    f.OpenText(text);
+    ReadGamePieces(f, s);
+    for (int p = 1; p <= 2; ++p) {
+        const VembaRecord& v = s.Vembas[p];
+        EXPECT_EQ(v.Xvec, 0) << p;
+        EXPECT_EQ(v.Yvec, 0) << p;
+        EXPECT_EQ(v.u, 0) << p;
+        EXPECT_EQ(v.Xpos, 50) << p;
+        EXPECT_EQ(v.Phi, 0.25) << p;
+    }
+    // Every model a participant can choose keeps its motion.
+    EXPECT_EQ(s.Vembas[3].Xvec, 1.5);
+    EXPECT_EQ(s.Vembas[3].u, 0.5);
+}
+
 TEST(SavedGame, WindowsEditionFilesDecode) {
     TempDir dir;
     FakeDialogs d;

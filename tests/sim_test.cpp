@@ -209,6 +209,26 @@ TEST(ZelSim, ContinueWithoutStepsReadsItsOwnOutputBack) {
     EXPECT_EQ(Body(again.Out), expected);
 }
 
+TEST(ZelSim, ASpinningObstacleModelStillLetsTheMatchEnd) {
+    // Found by fuzzing: a participant of the obstacle model with a spin
+    // never slowed down, and the continued match never came to rest.
+    TempDir dir;
+    std::string text = ";x\r\nVer=1200\r\n[general]\r\nNum=2\r\nMaxX=600\r\nMaxY=400\r\n"
+                       "CurG=1\r\nFtr=0.02\r\nRModel0=0\r\nRModel1=5\r\n";
+    const char* pieces[] = {"Xpos=100\r\nYpos=100\r\nXvec=1\r\nYvec=0\r\nu=0\r\n",
+                            "Xpos=400\r\nYpos=300\r\nXvec=0\r\nYvec=0\r\nu=2\r\n"};
+    for (int p = 1; p <= 2; ++p)
+        text += "[R" + std::to_string(p) + "]\r\n" + pieces[p - 1] + "Phi=0\r\nLife=-1\r\nSginCount=0\r\n";
+    // One step without a strike: the table runs until it rests.
+    text += "[game]\r\nXvec=0\r\nYvec=0\r\nX=0\r\nY=0\r\nG=0\r\n";
+    Write(dir.File("spin.zel"), text);
+    const SimRun r = RunSim(dir, "continue " + dir.File("spin.zel"));
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    // The moving piece slides 25 ticks (speed 1, friction 0.04 a tick),
+    // one more finds the table at rest.
+    EXPECT_NE(r.Out.find("Ticks=26\r\n"), std::string::npos) << r.Out;
+}
+
 TEST(ZelSim, UnreadableFilesFailWithOneLineAndNoOutput) {
     TempDir dir;
     Write(dir.File("empty.sav"), "");

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "physics/Shapes.h"
+
 namespace zel {
 namespace {
 
@@ -24,6 +26,11 @@ bool HoldToReachableRanges(VembaRecord& v) {
     changed |= Hold(v.Xvec, t.MaxSpeed);
     changed |= Hold(v.Yvec, t.MaxSpeed);
     changed |= Hold(v.u, t.MaxSpin);
+    if (v.RMod == kObstacleModel || v.RMod == kWallModel) {
+        changed |= Hold(v.Xvec, 0);
+        changed |= Hold(v.Yvec, 0);
+        changed |= Hold(v.u, 0);
+    }
     if (!std::isfinite(v.Phi)) {
         v.Phi = 0;
         changed = true;

@@ -27,8 +27,11 @@ inline constexpr ReachableRangeTable kReachableRanges{
 
 // Holds a piece's position, velocity, spin and heading to the table above:
 // a value that is not a finite number becomes 0, a larger one is clamped to
-// its bound with its sign (the heading is folded instead). Reports whether
-// anything changed.
+// its bound with its sign (the heading is folded instead). A piece of the
+// obstacle or the wall model never moves in a match, so its velocity and
+// spin become 0: the physics leaves such a body's motion untouched, and a
+// spin read from a file would keep the table from ever coming to rest.
+// Reports whether anything changed.
 bool HoldToReachableRanges(VembaRecord& v);
 
 // A replay step's power held to 0..MaxPower.

@@ -6,6 +6,7 @@
 #include "base/NumberFormat.h"
 #include "base/NumberParse.h"
 #include "core/ReachableRanges.h"
+#include "physics/Shapes.h"
 #include "net/NetFields.h"
 #include "net/NetLimits.h"
 #include "net/NetTexts.h"
@@ -183,6 +184,10 @@ std::optional<NetMessage> GetResting(Reader& r) {
         r.I16(v.SginCount, 0, kParticipants, "SginCount");
         r.I16(v.RMod, kI16Min, kI16Max, "RMod");
         r.I16(v.RM, kI16Min, kI16Max, "RM");
+        // Obstacles and walls never move; one in motion would keep the
+        // table from ever coming to rest.
+        if ((v.RMod == kObstacleModel || v.RMod == kWallModel) && (v.Xvec != 0 || v.Yvec != 0 || v.u != 0))
+            r.Fail("RMod", "препятствие или стенка в движении");
         LeavePoint& l = s.LeftTable[static_cast<std::size_t>(i)];
         std::uint8_t known = 0;
         r.U8(known, 0, 1, "место падения");

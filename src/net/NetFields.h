@@ -43,10 +43,11 @@ public:
 
     bool Failed() const { return !error_.empty(); }
     const std::string& Error() const { return error_; }
+    // Stops the reader for a rule between fields (the first failure stays).
+    bool Fail(const char* what, const char* why);
 
 private:
     bool Take(std::size_t n, std::string_view& out, const char* what);
-    bool Fail(const char* what, const char* why);
 
     std::string_view in_;
     std::size_t at_ = 0;
