@@ -6,12 +6,14 @@
 // full-screen window (scaled to the screen with its aspect kept, the
 // overlay over it) and the buffers swapped, with a glFinish after each part
 // so each part's time is its own and the pass ends when the frame is out.
-// The empty frame (the same full-screen window cleared and swapped, with the
-// same wait) is this machine's floor; the paired runs alternate blocks of
-// frames of each kind, so both medians see the same machine load, and report
-// median_pass_ms, median_empty_ms and pass_to_empty_ratio. The old picture-
-// window path (read back, overlay and rounding on the CPU, a raster window)
-// is measured the same way for comparison.
+// The empty frame (a cleared picture presented the same way: scaled to the
+// same full-screen window and swapped, with the same wait; no scene, no
+// overlay) is this machine's floor for getting any frame on the screen; the
+// paired runs alternate blocks of frames of each kind, so both medians see
+// the same machine load, and report median_pass_ms, median_empty_ms and
+// pass_to_empty_ratio. The old picture-window path (read back, overlay and
+// rounding on the CPU, a raster window) is measured the same way for
+// comparison.
 //
 // Needs an X display with OpenGL 3.3; on a machine without a GPU run it as
 //   xvfb-run -a -s "-screen 0 1920x1080x24" zel-render-bench
@@ -197,7 +199,7 @@ struct Screen {
         return p;
     }
 
-    // The floor: the same full-screen window cleared and swapped.
+    // The floor: a cleared picture presented to the same window and swapped.
     double Empty(double* cpu = nullptr) {
         const double cpu0 = ProcessCpuMs();
         const auto t0 = std::chrono::steady_clock::now();

@@ -1,6 +1,7 @@
 #include "render/GpuCache.h"
 
 #include "render/MeshBuilder.h"
+#include "render/IndexedGeometry.h"
 #include "render/MeshGeometry.h"
 #include "render/Texture.h"
 
@@ -19,7 +20,7 @@ const GpuMesh& GpuCache::Mesh(const std::shared_ptr<MeshBuilder>& mesh) {
     MeshEntry& e = meshes_[mesh.get()];
     if (!e.gpu || !SameObject(e, mesh) || e.version != mesh->Version()) {
         e.gpu.reset();
-        e.gpu = std::make_unique<GpuMesh>(gl_, BuildGeometry(*mesh), instanceBuffer_);
+        e.gpu = std::make_unique<GpuMesh>(gl_, IndexGeometry(BuildGeometry(*mesh)), instanceBuffer_);
         e.source = mesh;
         e.version = mesh->Version();
     }

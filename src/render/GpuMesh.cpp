@@ -13,7 +13,7 @@ const void* Offset(std::size_t floats) {
 }
 }  // namespace
 
-GpuMesh::GpuMesh(GlFunctions& gl, const MeshGeometry& geometry, GLuint instanceBuffer)
+GpuMesh::GpuMesh(GlFunctions& gl, const IndexedGeometry& geometry, GLuint instanceBuffer)
     : gl_(gl), parts_(geometry.parts) {
     gl_.glGenVertexArrays(1, &vao_);
     gl_.glGenBuffers(1, &vbo_);
@@ -21,6 +21,11 @@ GpuMesh::GpuMesh(GlFunctions& gl, const MeshGeometry& geometry, GLuint instanceB
     gl_.glBindBuffer(GL_ARRAY_BUFFER, vbo_);
     gl_.glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(geometry.vertexData.size() * sizeof(float)),
                      geometry.vertexData.data(), GL_STATIC_DRAW);
+    gl_.glGenBuffers(1, &ibo_);
+    gl_.glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, ibo_);
+    gl_.glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                     static_cast<GLsizeiptr>(geometry.indices.size() * sizeof(std::uint32_t)),
+                     geometry.indices.data(), GL_STATIC_DRAW);
     const GLsizei stride = kGeometryStride * sizeof(float);
     gl_.glEnableVertexAttribArray(kAttrPosition);
     gl_.glVertexAttribPointer(kAttrPosition, 3, GL_FLOAT, GL_FALSE, stride, Offset(0));
@@ -47,6 +52,7 @@ GpuMesh::GpuMesh(GlFunctions& gl, const MeshGeometry& geometry, GLuint instanceB
 }
 
 GpuMesh::~GpuMesh() {
+    if (ibo_) gl_.glDeleteBuffers(1, &ibo_);
     if (vbo_) gl_.glDeleteBuffers(1, &vbo_);
     if (vao_) gl_.glDeleteVertexArrays(1, &vao_);
 }

@@ -162,7 +162,7 @@ void GpuPresenter::SetOverlay(const QImage& overlay) {
     overlaySize_ = img.size();
 }
 
-void GpuPresenter::Draw(GLuint source, QSize picture, GLuint target, QSize targetSize) {
+void GpuPresenter::Draw(GLuint source, QSize picture, GLuint target, QSize targetSize, bool withOverlay) {
     const QRect fit = PictureWindow::FitRect(picture, targetSize);
     if (fit.isEmpty()) return;
     const int W = targetSize.width();
@@ -213,7 +213,7 @@ void GpuPresenter::Draw(GLuint source, QSize picture, GLuint target, QSize targe
     gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
 
-    if (overlaySize_.isEmpty() || bands_.empty()) {
+    if (!withOverlay || overlaySize_.isEmpty() || bands_.empty()) {
         gl_.glBindTexture(GL_TEXTURE_2D, 0);
         gl_.glBindVertexArray(0);
         gl_.glUseProgram(0);

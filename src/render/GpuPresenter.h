@@ -37,8 +37,8 @@ public:
 
     // Draws the picture of `picture` size held in texture `source` (rows
     // bottom first, as OpenGL draws them) onto framebuffer `target` of
-    // `targetSize`, with the overlay.
-    void Draw(GLuint source, QSize picture, GLuint target, QSize targetSize);
+    // `targetSize`, with the overlay unless `withOverlay` is false.
+    void Draw(GLuint source, QSize picture, GLuint target, QSize targetSize, bool withOverlay = true);
 
 private:
     // A textured rectangle program and its uniform locations.

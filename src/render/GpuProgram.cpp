@@ -50,6 +50,11 @@ void main() {
 }
 )";
 
+// Textured and untextured faces have programs of their own: a software
+// rasteriser runs both sides of a branch on a uniform, so one program with a
+// texture switch would sample a texture for every fragment of the room's
+// plain floor and ceiling and of the pieces too.
+//
 // The colour-depth rounding of the 16- and 8-bit modes is done here, on each
 // fragment as it is written, so the picture needs no pass of its own: the
 // same nearest-level rounding as the CPU quantiser (ColourDepth), worked in
@@ -60,8 +65,9 @@ void main() {
 const char* const kFragmentBody = R"(
 in vec4 vColour;
 in vec2 vTexCoord;
-uniform int uUseTexture;
+#ifdef TEXTURED
 uniform sampler2D uTexture;
+#endif
 out vec4 fragColour;
 
 #ifdef QUANTISE
@@ -82,7 +88,9 @@ vec3 Quantise(vec3 c) {
 
 void main() {
     vec4 c = vColour;
-    if (uUseTexture != 0) c *= texture(uTexture, vTexCoord);
+#ifdef TEXTURED
+    c *= texture(uTexture, vTexCoord);
+#endif
 #ifdef QUANTISE
     c.rgb = Quantise(c.rgb);
 #endif
@@ -92,14 +100,15 @@ void main() {
 
 }  // namespace
 
-GpuProgram::GpuProgram(GlFunctions& gl, bool quantise) : gl_(gl) {
+GpuProgram::GpuProgram(GlFunctions& gl, bool quantise, bool textured) : gl_(gl) {
     const std::string vertex =
         "#version 330 core\n#define MAX_LIGHTS " + std::to_string(kMaxPointLights) + "\n" + kVertexBody;
     const GLuint vs = CompileShader(gl_, GL_VERTEX_SHADER, vertex.c_str(), "шейдер");
     GLuint fs = 0;
     try {
         const std::string fragment =
-            std::string("#version 330 core\n") + (quantise ? "#define QUANTISE\n" : "") + kFragmentBody;
+            std::string("#version 330 core\n") + (quantise ? "#define QUANTISE\n" : "") +
+            (textured ? "#define TEXTURED\n" : "") + kFragmentBody;
         fs = CompileShader(gl_, GL_FRAGMENT_SHADER, fragment.c_str(), "шейдер");
     } catch (...) {
         gl_.glDeleteShader(vs);
@@ -124,7 +133,6 @@ GpuProgram::GpuProgram(GlFunctions& gl, bool quantise) : gl_(gl) {
     loc_.lightCount = gl_.glGetUniformLocation(program_, "uLightCount");
     loc_.lightPosition = gl_.glGetUniformLocation(program_, "uLightPosition");
     loc_.lightColour = gl_.glGetUniformLocation(program_, "uLightColour");
-    loc_.useTexture = gl_.glGetUniformLocation(program_, "uUseTexture");
     loc_.texture = gl_.glGetUniformLocation(program_, "uTexture");
     loc_.levels = gl_.glGetUniformLocation(program_, "uLevels");
     loc_.inverseTop = gl_.glGetUniformLocation(program_, "uInverseTop");

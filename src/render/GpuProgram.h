@@ -18,14 +18,15 @@ enum GpuAttribute : GLuint {
 
 // The one shading program of the scene: per-vertex (Gouraud) lighting by
 // the ambient light and up to kMaxPointLights point lights, face colour
-// times light plus emissive, times the texture when there is one, rounded
-// to the levels of a 16- or 8-bit display mode when asked to. Owns the
+// times light plus emissive, times the texture in the textured variant,
+// rounded to the levels of a 16- or 8-bit display mode when asked to. Owns the
 // GL program; its uniform locations are looked up once here.
 class GpuProgram {
 public:
     // Compiles and links; throws RenderError ShaderFailed with the log.
-    // `quantise`: the variant that rounds to the levels of uLevels.
-    GpuProgram(GlFunctions& gl, bool quantise);
+    // `quantise`: the variant that rounds to the levels of uLevels;
+    // `textured`: the variant that multiplies by the texture on unit 0.
+    GpuProgram(GlFunctions& gl, bool quantise, bool textured);
     ~GpuProgram();
     GpuProgram(const GpuProgram&) = delete;
     GpuProgram& operator=(const GpuProgram&) = delete;
@@ -39,8 +40,7 @@ public:
         GLint lightCount = -1;      // int number of point lights used
         GLint lightPosition = -1;   // vec3[] scene positions
         GLint lightColour = -1;     // vec3[] intensities
-        GLint useTexture = -1;      // int 0/1
-        GLint texture = -1;         // sampler2D on unit 0
+        GLint texture = -1;         // sampler2D on unit 0 (textured variant)
         GLint levels = -1;          // vec3 levels per channel of the shown colour depth (rounding variant)
         GLint inverseTop = -1;      // vec3 1 / (levels - 1) (rounding variant)
     };

@@ -15,7 +15,9 @@ GpuTexture::GpuTexture(GlFunctions& gl, const Texture& texture) : gl_(gl) {
     gl_.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, img.width(), img.height(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
                      img.constBits());
     gl_.glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    gl_.glGenerateMipmap(GL_TEXTURE_2D);
+    // One level: the linear option filters between the four nearest texels
+    // of the picture itself, as the scene always has.
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
     gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     gl_.glBindTexture(GL_TEXTURE_2D, 0);
@@ -29,7 +31,7 @@ void GpuTexture::Bind(int quality) const {
     gl_.glActiveTexture(GL_TEXTURE0);
     gl_.glBindTexture(GL_TEXTURE_2D, id_);
     const bool linear = quality != 0;
-    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, linear ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST);
+    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, linear ? GL_LINEAR : GL_NEAREST);
     gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, linear ? GL_LINEAR : GL_NEAREST);
 }
 

@@ -5,7 +5,8 @@ namespace zel::render {
 
 class Texture;
 
-// A texture's picture on the GPU, with mipmaps, repeating outside 0..1.
+// A texture's picture on the GPU, one level (no mipmaps), repeating outside
+// 0..1.
 // Owns the GL texture; the context must be current when it is destroyed.
 class GpuTexture {
 public:
@@ -14,7 +15,8 @@ public:
     GpuTexture(const GpuTexture&) = delete;
     GpuTexture& operator=(const GpuTexture&) = delete;
 
-    // Binds to unit 0 with nearest (quality 0) or linear (otherwise) sampling.
+    // Binds to unit 0 with nearest (quality 0) or bilinear (otherwise)
+    // sampling, the same for minified and magnified texels.
     void Bind(int quality) const;
 
 private:

@@ -1,6 +1,7 @@
 #include "render/RenderDevice.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include <QGuiApplication>
 #include <QOffscreenSurface>
@@ -82,7 +83,7 @@ std::unique_ptr<RenderDevice> RenderDevice::Create(int width, int height, int co
     }
     d->gl_->glGenBuffers(1, &d->instanceBuffer_);
     d->target_ = std::make_unique<GpuRenderTarget>(*d->gl_, width, height);
-    d->program_ = std::make_unique<GpuProgram>(*d->gl_, false);
+    d->Program(false, false);  // a shader this driver refuses fails here, not in a match
     d->cache_ = std::make_unique<GpuCache>(*d->gl_, d->instanceBuffer_);
     return d;
 }
@@ -91,8 +92,7 @@ RenderDevice::~RenderDevice() {
     if (context_ && surface_ && context_->makeCurrent(surface_.get())) {
         presenter_.reset();
         cache_.reset();
-        quantising_.reset();
-        program_.reset();
+        for (auto& p : programs_) p.reset();
         target_.reset();
         if (gl_ && instanceBuffer_) gl_->glDeleteBuffers(1, &instanceBuffer_);
         context_->doneCurrent();
@@ -113,6 +113,12 @@ void RenderDevice::MakeCurrent() {
 GpuPresenter& RenderDevice::Presenter() {
     if (!presenter_) presenter_ = std::make_unique<GpuPresenter>(*gl_);
     return *presenter_;
+}
+
+GpuProgram& RenderDevice::Program(bool quantise, bool textured) {
+    auto& p = programs_[(quantise ? 2 : 0) + (textured ? 1 : 0)];
+    if (!p) p = std::make_unique<GpuProgram>(*gl_, quantise, textured);
+    return *p;
 }
 
 bool RenderDevice::AttachWindow(QWindow& window) {
@@ -156,11 +162,12 @@ bool RenderDevice::Present() {
 bool RenderDevice::PresentEmpty() {
     if (!window_ || !window_->isExposed()) return false;
     if (!context_->makeCurrent(window_.data())) return false;
-    const QSize size = window_->size() * window_->devicePixelRatio();
-    gl_->glBindFramebuffer(GL_FRAMEBUFFER, context_->defaultFramebufferObject());
-    gl_->glViewport(0, 0, size.width(), size.height());
+    target_->Bind();
+    gl_->glViewport(0, 0, width_, height_);
     gl_->glClearColor(0, 0, 0, 1);
     gl_->glClear(GL_COLOR_BUFFER_BIT);
+    const QSize size = window_->size() * window_->devicePixelRatio();
+    Presenter().Draw(target_->ColourTexture(), {width_, height_}, context_->defaultFramebufferObject(), size, false);
     context_->swapBuffers(window_.data());
     return true;
 }
@@ -221,13 +228,8 @@ void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
     gl_->glDisable(GL_BLEND);
 
     const ChannelLevels levels = shaderQuantise_ ? LevelsForColourDepth(colourDepth_) : ChannelLevels{};
-    if (levels.Red != 0 && !quantising_) quantising_ = std::make_unique<GpuProgram>(*gl_, true);
-    const GpuProgram& program = levels.Red != 0 ? *quantising_ : *program_;
-    const auto& loc = program.Uniforms();
-    gl_->glUseProgram(program.Id());
+    const bool quantise = levels.Red != 0;
     const GlMatrix vp = viewport.ViewProjection();
-    gl_->glUniformMatrix4fv(loc.viewProjection, 1, GL_FALSE, vp.data());
-    gl_->glUniform3f(loc.ambient, list.ambient.r, list.ambient.g, list.ambient.b);
     float positions[kMaxPointLights * 3] = {};
     float colours[kMaxPointLights * 3] = {};
     const int lights = static_cast<int>(list.pointLights.size());
@@ -240,16 +242,28 @@ void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
         colours[i * 3 + 1] = l.colour.g;
         colours[i * 3 + 2] = l.colour.b;
     }
-    gl_->glUniform1i(loc.lightCount, lights);
-    gl_->glUniform3fv(loc.lightPosition, kMaxPointLights, positions);
-    gl_->glUniform3fv(loc.lightColour, kMaxPointLights, colours);
-    gl_->glUniform1i(loc.texture, 0);
-    gl_->glUniform3f(loc.levels, static_cast<float>(levels.Red), static_cast<float>(levels.Green),
-                     static_cast<float>(levels.Blue));
-    if (levels.Red != 0) {
-        gl_->glUniform3f(loc.inverseTop, 1.0f / static_cast<float>(levels.Red - 1),
-                         1.0f / static_cast<float>(levels.Green - 1), 1.0f / static_cast<float>(levels.Blue - 1));
+    // Both variants of this colour depth get the frame's uniforms; each part
+    // is then drawn with the one its texture asks for.
+    for (const bool textured : {false, true}) {
+        const GpuProgram& program = Program(quantise, textured);
+        const auto& loc = program.Uniforms();
+        gl_->glUseProgram(program.Id());
+        gl_->glUniformMatrix4fv(loc.viewProjection, 1, GL_FALSE, vp.data());
+        gl_->glUniform3f(loc.ambient, list.ambient.r, list.ambient.g, list.ambient.b);
+        gl_->glUniform1i(loc.lightCount, lights);
+        gl_->glUniform3fv(loc.lightPosition, kMaxPointLights, positions);
+        gl_->glUniform3fv(loc.lightColour, kMaxPointLights, colours);
+        gl_->glUniform1i(loc.texture, 0);
+        if (quantise) {
+            gl_->glUniform3f(loc.levels, static_cast<float>(levels.Red), static_cast<float>(levels.Green),
+                             static_cast<float>(levels.Blue));
+            gl_->glUniform3f(loc.inverseTop, 1.0f / static_cast<float>(levels.Red - 1),
+                             1.0f / static_cast<float>(levels.Green - 1), 1.0f / static_cast<float>(levels.Blue - 1));
+        }
     }
+    const GLuint plain = Program(quantise, false).Id();
+    const GLuint textured = Program(quantise, true).Id();
+    GLuint inUse = textured;  // the last one given uniforms above
 
     int calls = 0;
     int instances = 0;
@@ -268,13 +282,15 @@ void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
                           batch.instances.data(), GL_STREAM_DRAW);
         mesh.Bind();
         for (const GeometryPart& part : mesh.Parts()) {
-            if (part.texture) {
-                cache_->TextureFor(part.texture).Bind(textureQuality_);
-                gl_->glUniform1i(loc.useTexture, 1);
-            } else {
-                gl_->glUniform1i(loc.useTexture, 0);
+            const GLuint wanted = part.texture ? textured : plain;
+            if (wanted != inUse) {
+                gl_->glUseProgram(wanted);
+                inUse = wanted;
             }
-            gl_->glDrawArraysInstanced(GL_TRIANGLES, part.first, part.count, count);
+            if (part.texture) cache_->TextureFor(part.texture).Bind(textureQuality_);
+            gl_->glDrawElementsInstanced(
+                GL_TRIANGLES, part.count, GL_UNSIGNED_INT,
+                reinterpret_cast<const void*>(static_cast<std::uintptr_t>(part.first) * sizeof(std::uint32_t)), count);
             ++calls;
         }
         instances += count;

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <memory>
 
 #include <QImage>
@@ -87,7 +88,9 @@ public:
     // kept, black bars, the overlay, then the buffers are swapped. False
     // (nothing drawn) without a window or while it is not exposed.
     bool Present();
-    // The floor of a frame: the window cleared to black and swapped.
+    // The floor of a frame: the picture cleared to black and presented as
+    // Present does (scaled to the window, bars, swapped), without the
+    // overlay; the scene's picture is lost. False as Present.
     bool PresentEmpty();
     // Waits until the GPU has finished everything asked of it.
     void Finish();
@@ -107,6 +110,7 @@ private:
     RenderDevice() = default;
     void MakeCurrent();
     GpuPresenter& Presenter();
+    GpuProgram& Program(bool quantise, bool textured);
 
     int width_ = 0;               // picture width in pixels
     int height_ = 0;              // picture height in pixels
@@ -124,8 +128,9 @@ private:
     GlFunctions* gl_ = nullptr;                   // owned by the context
     GLuint instanceBuffer_ = 0;                   // per-instance data, refilled per batch
     std::unique_ptr<GpuRenderTarget> target_;     // the picture
-    std::unique_ptr<GpuProgram> program_;         // the shading
-    std::unique_ptr<GpuProgram> quantising_;      // the same, rounding to the depth; made when first needed
+    // The shading variants, by Variant(): plain or rounding to the colour
+    // depth, untextured or textured; each made when first needed.
+    std::array<std::unique_ptr<GpuProgram>, 4> programs_;
     std::unique_ptr<GpuCache> cache_;             // meshes and textures
     std::unique_ptr<GpuPresenter> presenter_;     // the picture onto a window, made when first needed
     QPointer<QWindow> window_;                    // presented to; null: off screen only

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "render/FlatWrap.h"
+#include "render/IndexedGeometry.h"
 #include "render/MeshBuilder.h"
 #include "render/MeshGeometry.h"
 #include "render/PictureFile.h"
@@ -353,6 +354,34 @@ TEST(RenderMesh, GeometryFansPolygonsAndGroupsFacesByTexture) {
     // red; the fan starts every triangle at corner 0.
     EXPECT_FLOAT_EQ(g.vertexData[2 * kGeometryStride + 8], 1.0f);
     EXPECT_FLOAT_EQ(g.vertexData[3 * kGeometryStride + 0], static_cast<float>(m.Vertices()[0].x));
+}
+
+TEST(RenderMesh, IndexingStoresEachSameVertexOnceAndKeepsEveryTriangle) {
+    auto tex = Texture::FromImage(QImage(4, 4, QImage::Format_RGB32));
+    MeshBuilder m;
+    for (int i = 0; i < 4; ++i) m.AddVertex({static_cast<double>(i % 2), 0, static_cast<double>(i / 2)});
+    // A square fanned from corner 0, one colour: four distinct corners.
+    m.AddFace({0, 1, 3, 2}, {1, 1, 1, 1});
+    // The same corners in another colour, and textured: new vertices.
+    m.AddFace({0, 1, 3}, {1, 0, 0, 1});
+    m.SetFaceTexture(1, tex);
+    const MeshGeometry flat = BuildGeometry(m);
+    const IndexedGeometry g = IndexGeometry(flat);
+    EXPECT_EQ(g.VertexCount(), 4 + 3);
+    ASSERT_EQ(g.indices.size(), static_cast<std::size_t>(flat.VertexCount()));
+    // Every index names a vertex equal to the corner it replaces, so each
+    // triangle, in its order and run, is drawn as before.
+    for (std::size_t i = 0; i < g.indices.size(); ++i) {
+        ASSERT_LT(g.indices[i], static_cast<std::uint32_t>(g.VertexCount()));
+        for (int k = 0; k < kGeometryStride; ++k)
+            EXPECT_EQ(g.vertexData[g.indices[i] * kGeometryStride + static_cast<std::size_t>(k)],
+                      flat.vertexData[i * kGeometryStride + static_cast<std::size_t>(k)])
+                << "corner " << i << " value " << k;
+    }
+    ASSERT_EQ(g.parts.size(), 2u);
+    EXPECT_EQ(g.parts[1].texture, tex);
+    EXPECT_EQ(g.parts[1].first, 6);
+    EXPECT_EQ(g.parts[1].count, 3);
 }
 
 TEST(RenderMesh, TexturesComeFromPicturesAndBadOnesAreRefused) {
