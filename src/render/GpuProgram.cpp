@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "render/ColourDepth.h"
 #include "render/DrawList.h"
 #include "render/RenderError.h"
 #include "render/ShaderCompile.h"
@@ -57,11 +58,12 @@ void main() {
 //
 // The colour-depth rounding of the 16- and 8-bit modes is done here, on each
 // fragment as it is written, so the picture needs no pass of its own: the
-// same nearest-level rounding as the CPU quantiser (ColourDepth), worked in
-// floats on whole numbers with half a step of room, so a division a few
-// units in the last place off never moves a value to the wrong level. Only
-// the rounding variant has it: a software rasteriser runs a branch on a
-// uniform for every fragment whichever way it goes.
+// same nearest-level rounding as the CPU quantiser (ColourDepth), in the same
+// whole-number arithmetic. The levels are compiled in, so the divisions are
+// by constants (a multiply and a shift on a software rasteriser, where a
+// float rounding sequence costs a tenth of the scene). Only the rounding
+// variant has it: a software rasteriser runs a branch on a uniform for every
+// fragment whichever way it goes.
 const char* const kFragmentBody = R"(
 in vec4 vColour;
 in vec2 vTexCoord;
@@ -71,18 +73,13 @@ uniform sampler2D uTexture;
 out vec4 fragColour;
 
 #ifdef QUANTISE
-uniform vec3 uLevels;
-uniform vec3 uInverseTop;
-
-// Multiplying by reciprocals rather than dividing: the half step of room
-// covers their rounding as well.
 vec3 Quantise(vec3 c) {
-    vec3 top = uLevels - 1.0;
+    const uvec3 top = uvec3(TOP_RED, TOP_GREEN, TOP_BLUE);  // levels - 1
     // The 8-bit value the colour buffer would store: nearest, a tie to even.
-    vec3 v = roundEven(clamp(c, 0.0, 1.0) * 255.0);
-    vec3 level = floor((v * top + 127.5) * (1.0 / 255.0));
-    vec3 shown = floor((level * 255.0 + floor(top * 0.5) + 0.5) * uInverseTop);
-    return shown * (1.0 / 255.0);
+    uvec3 v = uvec3(roundEven(clamp(c, 0.0, 1.0) * 255.0));
+    uvec3 level = (v * top + 127u) / 255u;
+    uvec3 shown = (level * 255u + top / 2u) / top;
+    return vec3(shown) * (1.0 / 255.0);
 }
 #endif
 
@@ -100,15 +97,20 @@ void main() {
 
 }  // namespace
 
-GpuProgram::GpuProgram(GlFunctions& gl, bool quantise, bool textured) : gl_(gl) {
+GpuProgram::GpuProgram(GlFunctions& gl, const ChannelLevels& levels, bool textured) : gl_(gl) {
     const std::string vertex =
         "#version 330 core\n#define MAX_LIGHTS " + std::to_string(kMaxPointLights) + "\n" + kVertexBody;
     const GLuint vs = CompileShader(gl_, GL_VERTEX_SHADER, vertex.c_str(), "шейдер");
     GLuint fs = 0;
     try {
-        const std::string fragment =
-            std::string("#version 330 core\n") + (quantise ? "#define QUANTISE\n" : "") +
-            (textured ? "#define TEXTURED\n" : "") + kFragmentBody;
+        std::string fragment = "#version 330 core\n";
+        if (levels.Red != 0) {
+            fragment += "#define QUANTISE\n#define TOP_RED " + std::to_string(levels.Red - 1) +
+                        "u\n#define TOP_GREEN " + std::to_string(levels.Green - 1) + "u\n#define TOP_BLUE " +
+                        std::to_string(levels.Blue - 1) + "u\n";
+        }
+        if (textured) fragment += "#define TEXTURED\n";
+        fragment += kFragmentBody;
         fs = CompileShader(gl_, GL_FRAGMENT_SHADER, fragment.c_str(), "шейдер");
     } catch (...) {
         gl_.glDeleteShader(vs);
@@ -134,8 +136,6 @@ GpuProgram::GpuProgram(GlFunctions& gl, bool quantise, bool textured) : gl_(gl) 
     loc_.lightPosition = gl_.glGetUniformLocation(program_, "uLightPosition");
     loc_.lightColour = gl_.glGetUniformLocation(program_, "uLightColour");
     loc_.texture = gl_.glGetUniformLocation(program_, "uTexture");
-    loc_.levels = gl_.glGetUniformLocation(program_, "uLevels");
-    loc_.inverseTop = gl_.glGetUniformLocation(program_, "uInverseTop");
 }
 
 GpuProgram::~GpuProgram() {

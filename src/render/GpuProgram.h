@@ -3,6 +3,8 @@
 
 namespace zel::render {
 
+struct ChannelLevels;
+
 // Vertex attribute slots shared by the program and the vertex arrays.
 enum GpuAttribute : GLuint {
     kAttrPosition = 0,
@@ -24,9 +26,10 @@ enum GpuAttribute : GLuint {
 class GpuProgram {
 public:
     // Compiles and links; throws RenderError ShaderFailed with the log.
-    // `quantise`: the variant that rounds to the levels of uLevels;
-    // `textured`: the variant that multiplies by the texture on unit 0.
-    GpuProgram(GlFunctions& gl, bool quantise, bool textured);
+    // `levels`: the variant that rounds to these levels per channel (all
+    // zero: full colour, no rounding); `textured`: the variant that
+    // multiplies by the texture on unit 0.
+    GpuProgram(GlFunctions& gl, const ChannelLevels& levels, bool textured);
     ~GpuProgram();
     GpuProgram(const GpuProgram&) = delete;
     GpuProgram& operator=(const GpuProgram&) = delete;
@@ -41,8 +44,6 @@ public:
         GLint lightPosition = -1;   // vec3[] scene positions
         GLint lightColour = -1;     // vec3[] intensities
         GLint texture = -1;         // sampler2D on unit 0 (textured variant)
-        GLint levels = -1;          // vec3 levels per channel of the shown colour depth (rounding variant)
-        GLint inverseTop = -1;      // vec3 1 / (levels - 1) (rounding variant)
     };
     const Locations& Uniforms() const { return loc_; }
 

@@ -117,7 +117,7 @@ GpuPresenter& RenderDevice::Presenter() {
 
 GpuProgram& RenderDevice::Program(bool quantise, bool textured) {
     auto& p = programs_[(quantise ? 2 : 0) + (textured ? 1 : 0)];
-    if (!p) p = std::make_unique<GpuProgram>(*gl_, quantise, textured);
+    if (!p) p = std::make_unique<GpuProgram>(*gl_, quantise ? LevelsForColourDepth(colourDepth_) : ChannelLevels{}, textured);
     return *p;
 }
 
@@ -254,12 +254,6 @@ void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
         gl_->glUniform3fv(loc.lightPosition, kMaxPointLights, positions);
         gl_->glUniform3fv(loc.lightColour, kMaxPointLights, colours);
         gl_->glUniform1i(loc.texture, 0);
-        if (quantise) {
-            gl_->glUniform3f(loc.levels, static_cast<float>(levels.Red), static_cast<float>(levels.Green),
-                             static_cast<float>(levels.Blue));
-            gl_->glUniform3f(loc.inverseTop, 1.0f / static_cast<float>(levels.Red - 1),
-                             1.0f / static_cast<float>(levels.Green - 1), 1.0f / static_cast<float>(levels.Blue - 1));
-        }
     }
     const GLuint plain = Program(quantise, false).Id();
     const GLuint textured = Program(quantise, true).Id();
