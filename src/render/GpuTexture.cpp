@@ -16,7 +16,7 @@ GpuTexture::GpuTexture(GlFunctions& gl, const Texture& texture) : gl_(gl) {
                      img.constBits());
     gl_.glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     // One level: the linear option filters between the four nearest texels
-    // of the picture itself, as the scene always has.
+    // of the picture itself, never between shrunken copies of it.
     gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
     gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);

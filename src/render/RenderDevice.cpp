@@ -117,7 +117,10 @@ GpuPresenter& RenderDevice::Presenter() {
 
 GpuProgram& RenderDevice::Program(bool quantise, bool textured) {
     auto& p = programs_[(quantise ? 2 : 0) + (textured ? 1 : 0)];
-    if (!p) p = std::make_unique<GpuProgram>(*gl_, quantise ? LevelsForColourDepth(colourDepth_) : ChannelLevels{}, textured);
+    if (!p) {
+        const ChannelLevels levels = quantise ? LevelsForColourDepth(colourDepth_) : ChannelLevels{};
+        p = std::make_unique<GpuProgram>(*gl_, levels, textured);
+    }
     return *p;
 }
 
