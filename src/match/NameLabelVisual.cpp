@@ -4,6 +4,7 @@
 
 #include "core/MatchState.h"
 #include "render/Frame.h"
+#include "render/LowDetailSphere.h"
 #include "render/MeshBuilder.h"
 #include "render/RenderError.h"
 
@@ -13,6 +14,14 @@ namespace {
 
 // Frame positions go to the scene in single precision.
 double Single(double x) { return static_cast<double>(static_cast<float>(x)); }
+
+// Dots smaller than this radius on the screen are drawn as octahedra: at
+// the match camera's distance a dot is one or two pixels across, where the
+// eight faces look no different from twenty, and a software rasteriser
+// spends most of the labels' time on the faces. Within three pixels the
+// octahedron's outline stays within about half a pixel of the ball's;
+// close-ups show the ball itself.
+constexpr double kFewFacesBelowPixels = 3;
 
 }  // namespace
 
@@ -25,7 +34,9 @@ void NameLabelVisual::Build(const MatchState& s, render::SceneSlots& z) {
     auto sphere = render::MeshBuilder::Create();
     sphere->LoadX(s.AppPath + labels::kLabelDotMesh);
     sphere->Scale(labels::kLabelDotScale, labels::kLabelDotScale, labels::kLabelDotScale);
+    auto distant = render::LowDetailSphere(*sphere);
     visual_ = render::InstancedVisual::Create(std::move(sphere));
+    visual_->SetDistantMesh(std::move(distant), kFewFacesBelowPixels);
     visual_->Reserve(dots_.size());
     Show(z);
 }

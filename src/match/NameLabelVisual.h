@@ -14,7 +14,9 @@ namespace zel::match {
 
 // The participants' name labels in the match scene: one dot of the shared
 // label sphere (gamedata/mesh/ball.x scaled by 0.03) for every lit glyph
-// cell of every label, all drawn by one instanced visual on the scene root.
+// cell of every label, all drawn by one instanced visual on the scene root
+// (by an eight-faced stand-in of the sphere while every dot is a speck on
+// the screen).
 // The dots do not follow the pieces: each show places them where the
 // piece frames stand at that moment, and they stay there until the next
 // show. The kernel decides when to show and hide (strike, rest, F3).

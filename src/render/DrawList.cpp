@@ -34,7 +34,7 @@ DrawList CollectDrawList(const Frame& scene) {
     std::unordered_map<const MeshBuilder*, std::size_t> batchOf;
     auto batchFor = [&](const std::shared_ptr<MeshBuilder>& mesh) -> DrawBatch& {
         auto [it, inserted] = batchOf.try_emplace(mesh.get(), out.batches.size());
-        if (inserted) out.batches.push_back({mesh, {}});
+        if (inserted) out.batches.push_back({mesh, {}, nullptr, 0});
         return out.batches[it->second];
     };
 
@@ -66,6 +66,10 @@ DrawList CollectDrawList(const Frame& scene) {
         for (const auto& set : p.frame->InstancedVisuals()) {
             if (!set || !set->Mesh() || set->Mesh()->FaceCount() == 0 || set->Instances().empty()) continue;
             DrawBatch& batch = batchFor(set->Mesh());
+            if (!batch.distant && set->DistantMesh() && set->DistantMesh()->FaceCount() > 0) {
+                batch.distant = set->DistantMesh();
+                batch.distantBelowPixels = set->DistantBelowPixels();
+            }
             for (const auto& inst : set->Instances()) {
                 const Transform placed{world.rotation, world.Apply(inst.position)};
                 batch.instances.push_back(MakeInstance(placed, inst.scale, inst.tint));

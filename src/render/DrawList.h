@@ -27,6 +27,11 @@ struct DrawInstance {
 struct DrawBatch {
     std::shared_ptr<MeshBuilder> mesh;     // the geometry all copies share
     std::vector<DrawInstance> instances;   // one per frame or instance showing it
+    // A lighter stand-in drawn instead while every copy is less than
+    // distantBelowPixels in radius on the screen (see DetailLevel); null
+    // when the batch has none.
+    std::shared_ptr<MeshBuilder> distant;
+    double distantBelowPixels = 0;
 };
 
 // A point light as the shading sees it: where it is in the scene.

@@ -31,9 +31,21 @@ public:
     void Add(const Instance& instance) { instances_.push_back(instance); }
     void Reserve(std::size_t n) { instances_.reserve(n); }
 
+    // A lighter mesh that draws every copy instead while each copy of Mesh()
+    // would be less than `belowPixels` in radius on the screen: far away a
+    // speck needs few faces, close up it keeps its own. Null turns it off.
+    void SetDistantMesh(std::shared_ptr<MeshBuilder> mesh, double belowPixels) {
+        distant_ = std::move(mesh);
+        distantBelowPixels_ = belowPixels;
+    }
+    const std::shared_ptr<MeshBuilder>& DistantMesh() const { return distant_; }
+    double DistantBelowPixels() const { return distantBelowPixels_; }
+
 private:
-    std::shared_ptr<MeshBuilder> mesh_;  // the one mesh every copy shows
-    std::vector<Instance> instances_;    // where the copies stand
+    std::shared_ptr<MeshBuilder> mesh_;     // the one mesh every copy shows
+    std::vector<Instance> instances_;       // where the copies stand
+    std::shared_ptr<MeshBuilder> distant_;  // the stand-in far away, or null
+    double distantBelowPixels_ = 0;         // screen radius under which it draws
 };
 
 }  // namespace zel::render

@@ -10,6 +10,7 @@
 #include <QSurfaceFormat>
 
 #include "render/ColourDepth.h"
+#include "render/DetailLevel.h"
 #include "render/DrawList.h"
 #include "render/Frame.h"
 #include "render/GpuCache.h"
@@ -272,7 +273,7 @@ void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
     // scene's time on a software rasteriser.
     for (auto it = list.batches.rbegin(); it != list.batches.rend(); ++it) {
         const DrawBatch& batch = *it;
-        const GpuMesh& mesh = cache_->Mesh(batch.mesh);
+        const GpuMesh& mesh = cache_->Mesh(MeshToDraw(batch, vp, viewport.Width(), viewport.Height()));
         const auto count = static_cast<GLsizei>(batch.instances.size());
         gl_->glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
         gl_->glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(batch.instances.size() * sizeof(DrawInstance)),

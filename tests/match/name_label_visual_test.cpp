@@ -5,7 +5,10 @@
 #include "MatchHarness.h"
 #include "core/MatchTexts.h"
 #include "labels/NameLabelLayout.h"
+#include "render/DetailLevel.h"
+#include "render/DrawList.h"
 #include "render/Frame.h"
+#include "render/InstancedVisual.h"
 #include "render/Viewport.h"
 
 namespace zel::test {
@@ -92,6 +95,74 @@ TEST(NameLabelVisual, PixelsShowEachLabelOverItsPiece) {
     h.Quit();
     ASSERT_TRUE(h.Run());
     EXPECT_EQ(piecesSeen, 2);
+}
+
+// From the match camera every dot is a speck, so the stand-in draws them:
+// each dot still shows where the ball shows it, about as large and as
+// bright. (The stand-in's shape is checked with the render tests.)
+TEST(NameLabelVisual, FromTheMatchCameraTheStandInShowsTheDotsAsTheBallDoes) {
+    MatchHarness h;
+    bool checked = false;
+    h.Do([&](match::MatchWindow& w) {
+        render::SceneSlots& z = w.Graph().Slots();
+        render::InstancedVisual& visual = *w.Labels().Visual();
+        const render::DrawList list = render::CollectDrawList(*z.SceneRoot);
+        const render::DrawBatch* dots = nullptr;
+        for (const auto& b : list.batches)
+            if (b.mesh == visual.Mesh()) dots = &b;
+        ASSERT_NE(dots, nullptr);
+        ASSERT_NE(visual.DistantMesh(), nullptr);
+        ASSERT_EQ(render::MeshToDraw(*dots, z.View->ViewProjection(), z.View->Width(), z.View->Height()),
+                  visual.DistantMesh());
+
+        ASSERT_FALSE(w.Graph().RenderStep());
+        const QImage far = w.Graph().Picture();
+        const auto distant = visual.DistantMesh();
+        const double below = visual.DistantBelowPixels();
+        visual.SetDistantMesh(nullptr, 0);
+        ASSERT_FALSE(w.Graph().RenderStep());
+        const QImage ball = w.Graph().Picture();
+        visual.SetDistantMesh(distant, below);
+        w.Labels().Hide();
+        ASSERT_FALSE(w.Graph().RenderStep());
+        const QImage none = w.Graph().Picture();
+        w.Labels().Show(z);
+
+        int farCount = 0, ballCount = 0;
+        double farLight = 0, ballLight = 0;
+        for (int y = 0; y < none.height(); ++y) {
+            for (int x = 0; x < none.width(); ++x) {
+                const QRgb n = none.pixel(x, y);
+                if (far.pixel(x, y) != n) {
+                    ++farCount;
+                    farLight += qGray(far.pixel(x, y));
+                }
+                if (ball.pixel(x, y) != n) {
+                    ++ballCount;
+                    ballLight += qGray(ball.pixel(x, y));
+                }
+            }
+        }
+        int centres = 0, shown = 0;
+        for (const auto& dot : visual.Instances()) {
+            double px = 0, py = 0;
+            if (!z.View->Project(dot.position, px, py)) continue;
+            const int x = static_cast<int>(px), y = static_cast<int>(py);
+            if (!none.rect().contains(x, y) || ball.pixel(x, y) == none.pixel(x, y)) continue;
+            ++centres;
+            if (far.pixel(x, y) != none.pixel(x, y)) ++shown;
+        }
+        ASSERT_GT(centres, 40);
+        EXPECT_GE(shown, centres * 9 / 10);
+        ASSERT_GT(ballCount, 0);
+        EXPECT_NEAR(static_cast<double>(farCount) / ballCount, 1.0, 0.3);
+        ASSERT_GT(farCount, 0);
+        EXPECT_NEAR(farLight / farCount, ballLight / ballCount, 20);
+        checked = true;
+    });
+    h.Quit();
+    ASSERT_TRUE(h.Run());
+    EXPECT_TRUE(checked);
 }
 
 // The labels leave the scene with the strike and come back over the

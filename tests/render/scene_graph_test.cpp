@@ -145,7 +145,8 @@ TEST(RenderFrame, VisualAttachedTwiceIsShownOnceAndDetachingAbsentOnesIsHarmless
 }
 
 // Label dots: a thousand frames sharing one mesh are one batch, so the device
-// draws them with one instanced call; an instanced set joins the same batch.
+// draws them with one instanced call; an instanced set joins the same batch
+// and brings its distant stand-in with it.
 TEST(RenderDrawList, FramesSharingAMeshFormOneBatch) {
     auto root = Frame::Create(nullptr);
     auto dot = Triangle();
@@ -158,6 +159,8 @@ TEST(RenderDrawList, FramesSharingAMeshFormOneBatch) {
     }
     auto set = InstancedVisual::Create(dot);
     for (int i = 0; i < 280; ++i) set->Add({{0, 0, i * 1.0}, 0.5, {1, 0, 0, 1}});
+    auto far = Triangle();
+    set->SetDistantMesh(far, 2.5);
     auto holder = Frame::Create(root);
     holder->SetPosition(nullptr, {0, 10, 0});
     holder->AddVisual(set);
@@ -174,6 +177,9 @@ TEST(RenderDrawList, FramesSharingAMeshFormOneBatch) {
     EXPECT_FLOAT_EQ(last.rows[7], 10.0f);
     EXPECT_FLOAT_EQ(last.rows[11], 279.0f);
     EXPECT_FLOAT_EQ(last.tint[1], 0.0f);
+    EXPECT_EQ(list.batches[1].distant, far);
+    EXPECT_EQ(list.batches[1].distantBelowPixels, 2.5);
+    EXPECT_EQ(list.batches[0].distant, nullptr);
 }
 
 TEST(RenderDrawList, LightsAreSummedAndPlacedInTheScene) {
