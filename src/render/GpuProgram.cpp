@@ -94,9 +94,6 @@ vec3 Quantise(vec3 c) {
 #endif
 
 void main() {
-#ifdef TRIVIAL
-    fragColour = vec4(1.0, 0.0, 0.0, 1.0); return;
-#endif
     vec4 c = vColour;
 #ifdef TEXTURED
     c *= texture(uTexture, vTexCoord);
@@ -123,7 +120,6 @@ GpuProgram::GpuProgram(GlFunctions& gl, const ChannelLevels& levels, bool textur
                         std::to_string(levels.Blue - 1) + ".0\n";
         }
         if (textured) fragment += "#define TEXTURED\n";
-        if (levels.Red == 99) fragment += "#define TRIVIAL\n";
         fragment += kFragmentBody;
         fs = CompileShader(gl_, GL_FRAGMENT_SHADER, fragment.c_str(), "шейдер");
     } catch (...) {
