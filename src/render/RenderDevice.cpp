@@ -19,6 +19,7 @@
 #include "render/GpuRenderTarget.h"
 #include "render/MeshBuilder.h"
 #include "render/RenderError.h"
+#include "render/StaticLayer.h"
 #include "render/Viewport.h"
 
 namespace zel::render {
@@ -92,6 +93,7 @@ std::unique_ptr<RenderDevice> RenderDevice::Create(int width, int height, int co
 RenderDevice::~RenderDevice() {
     if (context_ && surface_ && context_->makeCurrent(surface_.get())) {
         presenter_.reset();
+        layer_.reset();
         cache_.reset();
         for (auto& p : programs_) p.reset();
         target_.reset();
@@ -191,16 +193,25 @@ QImage RenderDevice::GrabPresented() {
 void RenderDevice::Clear(const Viewport& viewport, const Frame& scene, int flags) {
     MakeCurrent();
     target_->Bind();
+    const Colour& bg = scene.SceneBackground();
+    // The background as the fragments are: rounded to the depth.
+    const std::array<float, 4> colour =
+        shaderQuantise_ ? std::array<float, 4>{Shown(bg.r, colourDepth_, 16), Shown(bg.g, colourDepth_, 8),
+                                               Shown(bg.b, colourDepth_, 0), 1.0f}
+                        : std::array<float, 4>{bg.r, bg.g, bg.b, 1.0f};
+    const std::array<int, 4> rect{viewport.X(), height_ - viewport.Y() - viewport.Height(), viewport.Width(),
+                                  viewport.Height()};
+    ClearRect(rect, colour, flags);
+    // A frame may start from the kept layer only over a picture cleared
+    // whole, as the layer was.
+    const bool whole = (flags & (kClearTarget | kClearDepth)) == (kClearTarget | kClearDepth);
+    cleared_ = {whole, rect, colour};
+}
+
+void RenderDevice::ClearRect(const std::array<int, 4>& rect, const std::array<float, 4>& colour, int flags) {
     GLbitfield mask = 0;
     if (flags & kClearTarget) {
-        const Colour& bg = scene.SceneBackground();
-        if (shaderQuantise_) {
-            // The background as the fragments are: rounded to the depth.
-            gl_->glClearColor(Shown(bg.r, colourDepth_, 16), Shown(bg.g, colourDepth_, 8), Shown(bg.b, colourDepth_, 0),
-                              1.0f);
-        } else {
-            gl_->glClearColor(bg.r, bg.g, bg.b, 1.0f);
-        }
+        gl_->glClearColor(colour[0], colour[1], colour[2], colour[3]);
         mask |= GL_COLOR_BUFFER_BIT;
     }
     if (flags & kClearDepth) {
@@ -209,27 +220,36 @@ void RenderDevice::Clear(const Viewport& viewport, const Frame& scene, int flags
         mask |= GL_DEPTH_BUFFER_BIT;
     }
     gl_->glEnable(GL_SCISSOR_TEST);
-    gl_->glScissor(viewport.X(), height_ - viewport.Y() - viewport.Height(), viewport.Width(), viewport.Height());
+    gl_->glScissor(rect[0], rect[1], rect[2], rect[3]);
     gl_->glClear(mask);
     gl_->glDisable(GL_SCISSOR_TEST);
 }
+
+namespace {
+
+// The mesh a batch is drawn with and what its pixels depend on besides the
+// frame: the mesh (alive while the batch is) and its version, and every
+// copy's placement and tint.
+Signature BatchSignature(const DrawBatch& batch, const MeshBuilder& mesh) {
+    Signature s;
+    s.reserve(16 + batch.instances.size() * sizeof(DrawInstance));
+    AddToSignature(s, &mesh);
+    AddToSignature(s, mesh.Version());
+    for (const DrawInstance& d : batch.instances) {
+        AddToSignature(s, d.rows);
+        AddToSignature(s, d.tint);
+    }
+    return s;
+}
+
+}  // namespace
 
 void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
     MakeCurrent();
     cache_->Purge();
     const DrawList list = CollectDrawList(scene);
-
-    target_->Bind();
-    gl_->glViewport(viewport.X(), height_ - viewport.Y() - viewport.Height(), viewport.Width(), viewport.Height());
-    gl_->glEnable(GL_DEPTH_TEST);
-    gl_->glDepthFunc(GL_LESS);
-    gl_->glDepthMask(GL_TRUE);
-    // Front faces run clockwise on screen; the backs of closed meshes are
-    // never seen and are skipped.
-    gl_->glEnable(GL_CULL_FACE);
-    gl_->glFrontFace(GL_CW);
-    gl_->glCullFace(GL_BACK);
-    gl_->glDisable(GL_BLEND);
+    const std::array<int, 4> rect{viewport.X(), height_ - viewport.Y() - viewport.Height(), viewport.Width(),
+                                  viewport.Height()};
 
     const ChannelLevels levels = shaderQuantise_ ? LevelsForColourDepth(colourDepth_) : ChannelLevels{};
     const bool quantise = levels.Red != 0;
@@ -259,45 +279,116 @@ void RenderDevice::Render(const Viewport& viewport, const Frame& scene) {
         gl_->glUniform3fv(loc.lightColour, kMaxPointLights, colours);
         gl_->glUniform1i(loc.texture, 0);
     }
-    const GLuint plain = Program(quantise, false).Id();
-    const GLuint textured = Program(quantise, true).Id();
-    GLuint inUse = textured;  // the last one given uniforms above
+    programInUse_ = Program(quantise, true).Id();  // the last one given uniforms above
 
-    int calls = 0;
-    int instances = 0;
     // Batches go in the reverse of the tree's order. A scene is built from
     // the outside in: the room and the table first, then what stands on
     // them (pieces, walls, posts, labels). Drawn first, the near things fill
-    // the depth buffer, and most of the room's and table's hidden fragments
-    // are then rejected before they are shaded: about a fifth of the
-    // scene's time on a software rasteriser.
+    // the depth buffer before the room and the table, and the room and the
+    // table, drawn last, are the end the kept layer holds.
+    std::vector<const DrawBatch*> order;
+    std::vector<const std::shared_ptr<MeshBuilder>*> meshes;
+    order.reserve(list.batches.size());
     for (auto it = list.batches.rbegin(); it != list.batches.rend(); ++it) {
-        const DrawBatch& batch = *it;
-        const GpuMesh& mesh = cache_->Mesh(MeshToDraw(batch, vp, viewport.Width(), viewport.Height()));
-        const auto count = static_cast<GLsizei>(batch.instances.size());
-        gl_->glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
-        gl_->glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(batch.instances.size() * sizeof(DrawInstance)),
-                          batch.instances.data(), GL_STREAM_DRAW);
-        mesh.Bind();
-        for (const GeometryPart& part : mesh.Parts()) {
-            const GLuint wanted = part.texture ? textured : plain;
-            if (wanted != inUse) {
-                gl_->glUseProgram(wanted);
-                inUse = wanted;
-            }
-            if (part.texture) cache_->TextureFor(part.texture).Bind(textureQuality_);
-            gl_->glDrawElementsInstanced(
-                GL_TRIANGLES, part.count, GL_UNSIGNED_INT,
-                reinterpret_cast<const void*>(static_cast<std::uintptr_t>(part.first) * sizeof(std::uint32_t)), count);
-            ++calls;
-        }
-        instances += count;
+        order.push_back(&*it);
+        meshes.push_back(&MeshToDraw(*it, vp, viewport.Width(), viewport.Height()));
     }
+
+    // How many batches at the end come from the kept layer.
+    std::size_t kept = 0;
+    Signature key;
+    std::vector<std::shared_ptr<MeshBuilder>> keptMeshes;
+    if (keepStatic_ && cleared_.whole && cleared_.rect == rect) {
+        Signature frame;
+        AddToSignature(frame, vp);
+        AddToSignature(frame, rect);
+        AddToSignature(frame, cleared_.colour);
+        AddToSignature(frame, list.ambient);
+        for (const PointLightInfo& l : list.pointLights) {
+            AddToSignature(frame, l.position);
+            AddToSignature(frame, l.colour);
+        }
+        AddToSignature(frame, levels);
+        AddToSignature(frame, textureQuality_);
+        std::vector<Signature> batches;
+        batches.reserve(order.size());
+        for (std::size_t i = 0; i < order.size(); ++i) batches.push_back(BatchSignature(*order[i], **meshes[i]));
+        kept = tail_.Update(frame, batches);
+        key = std::move(frame);
+        for (std::size_t i = order.size() - kept; i < order.size(); ++i) {
+            key.insert(key.end(), batches[i].begin(), batches[i].end());
+            keptMeshes.push_back(*meshes[i]);
+        }
+    } else {
+        tail_.Reset();
+    }
+    cleared_.whole = false;  // the next frame clears again
+
+    gl_->glViewport(rect[0], rect[1], rect[2], rect[3]);
+    gl_->glEnable(GL_DEPTH_TEST);
+    gl_->glDepthFunc(GL_LESS);
+    gl_->glDepthMask(GL_TRUE);
+    // Front faces run clockwise on screen; the backs of closed meshes are
+    // never seen and are skipped.
+    gl_->glEnable(GL_CULL_FACE);
+    gl_->glFrontFace(GL_CW);
+    gl_->glCullFace(GL_BACK);
+    gl_->glDisable(GL_BLEND);
+
+    if (kept > 0 && !layer_) {
+        try {
+            layer_ = std::make_unique<StaticLayer>(*gl_, width_, height_);
+        } catch (const RenderError&) {
+            // No second framebuffer: every frame is drawn in full.
+            keepStatic_ = false;
+            tail_.Reset();
+            kept = 0;
+        }
+    }
+    lastDrawCalls_ = 0;
+    lastInstances_ = 0;
+    const std::size_t split = order.size() - kept;
+    if (kept > 0) {
+        if (!layer_->Holds(key, keptMeshes)) {
+            layer_->BeginDrawing();
+            ClearRect(rect, cleared_.colour, kClearTarget | kClearDepth);
+            for (std::size_t i = split; i < order.size(); ++i) DrawOne(*order[i], *meshes[i], quantise);
+            layer_->Seal(rect[0], rect[1], rect[2], rect[3], std::move(key), keptMeshes);
+        }
+        layer_->CopyTo(target_->Fbo(), rect[0], rect[1], rect[2], rect[3]);
+    } else {
+        target_->Bind();
+    }
+    for (std::size_t i = 0; i < split; ++i) DrawOne(*order[i], *meshes[i], quantise);
+    lastKeptBatches_ = static_cast<int>(kept);
+
     gl_->glBindVertexArray(0);
     gl_->glBindBuffer(GL_ARRAY_BUFFER, 0);
     gl_->glUseProgram(0);
-    lastDrawCalls_ = calls;
-    lastInstances_ = instances;
+}
+
+void RenderDevice::DrawOne(const DrawBatch& batch, const std::shared_ptr<MeshBuilder>& meshToDraw, bool quantise) {
+    const GpuMesh& mesh = cache_->Mesh(meshToDraw);
+    const GLuint plain = Program(quantise, false).Id();
+    const GLuint textured = Program(quantise, true).Id();
+    const auto count = static_cast<GLsizei>(batch.instances.size());
+    gl_->glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
+    gl_->glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(batch.instances.size() * sizeof(DrawInstance)),
+                      batch.instances.data(), GL_STREAM_DRAW);
+    mesh.Bind();
+    for (const GeometryPart& part : mesh.Parts()) {
+        const GLuint wanted = part.texture ? textured : plain;
+        if (wanted != programInUse_) {
+            gl_->glUseProgram(wanted);
+            programInUse_ = wanted;
+        }
+        if (part.texture) cache_->TextureFor(part.texture).Bind(textureQuality_);
+        gl_->glDrawElementsInstanced(
+            GL_TRIANGLES, part.count, GL_UNSIGNED_INT,
+            reinterpret_cast<const void*>(static_cast<std::uintptr_t>(part.first) * sizeof(std::uint32_t)), count);
+        ++lastDrawCalls_;
+    }
+    lastInstances_ += count;
 }
 
 QImage RenderDevice::Grab() {

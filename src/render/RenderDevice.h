@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "render/GlFunctions.h"
+#include "render/StaticTail.h"
 
 class QOffscreenSurface;
 class QOpenGLContext;
@@ -15,6 +16,9 @@ class QOpenGLContext;
 namespace zel::render {
 
 class Frame;
+class MeshBuilder;
+class StaticLayer;
+struct DrawBatch;
 class GpuCache;
 class GpuPresenter;
 class GpuProgram;
@@ -102,15 +106,29 @@ public:
     void SetShaderQuantise(bool on) { shaderQuantise_ = on; }
     bool ShaderQuantise() const { return shaderQuantise_; }
 
-    // Draw calls and instances of the last Render (for checks).
+    // Keeps the far end of the draw order that has not changed for a few
+    // frames (the room and the table while pieces move) in a layer and
+    // starts each frame from it instead of drawing it (StaticTail,
+    // StaticLayer); the picture is the same pixel for pixel. On unless
+    // switched off (checks compare the two).
+    void SetKeepStatic(bool on) { keepStatic_ = on; }
+
+    // Draw calls and instances of the last Render (for checks), and how
+    // many batches it took from the kept layer instead of drawing them.
     int LastDrawCalls() const { return lastDrawCalls_; }
     int LastInstances() const { return lastInstances_; }
+    int LastKeptBatches() const { return lastKeptBatches_; }
 
 private:
     RenderDevice() = default;
     void MakeCurrent();
     GpuPresenter& Presenter();
     GpuProgram& Program(bool quantise, bool textured);
+    // Clears a rectangle (OpenGL rows) of the bound framebuffer.
+    void ClearRect(const std::array<int, 4>& rect, const std::array<float, 4>& colour, int flags);
+    // One batch with `mesh` (its own or its stand-in), all copies in one
+    // call per texture.
+    void DrawOne(const DrawBatch& batch, const std::shared_ptr<MeshBuilder>& mesh, bool quantise);
 
     int width_ = 0;               // picture width in pixels
     int height_ = 0;              // picture height in pixels
@@ -122,6 +140,17 @@ private:
     int lastDrawCalls_ = 0;       // statistics of the last Render
     int lastInstances_ = 0;       // statistics of the last Render
     bool shaderQuantise_ = false; // round to the colour depth while drawing
+    bool keepStatic_ = true;      // start frames from the kept layer
+    int lastKeptBatches_ = 0;     // statistics of the last Render
+    GLuint programInUse_ = 0;     // the program bound while batches are drawn
+    // The last Clear: whether it cleared picture and depth together, where,
+    // and to what colour (the kept layer is cleared the same way).
+    struct LastClear {
+        bool whole = false;
+        std::array<int, 4> rect{};
+        std::array<float, 4> colour{};
+    } cleared_;
+    StaticTail tail_;             // which end of the draw order stays the same
 
     std::unique_ptr<QOffscreenSurface> surface_;  // what the context draws on
     std::unique_ptr<QOpenGLContext> context_;     // owns every GL object below
@@ -133,6 +162,7 @@ private:
     std::array<std::unique_ptr<GpuProgram>, 4> programs_;
     std::unique_ptr<GpuCache> cache_;             // meshes and textures
     std::unique_ptr<GpuPresenter> presenter_;     // the picture onto a window, made when first needed
+    std::unique_ptr<StaticLayer> layer_;          // the kept far end, made when first needed
     QPointer<QWindow> window_;                    // presented to; null: off screen only
 };
 
