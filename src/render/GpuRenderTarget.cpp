@@ -4,22 +4,28 @@
 
 namespace zel::render {
 
-GpuRenderTarget::GpuRenderTarget(GlFunctions& gl, int width, int height)
-    : gl_(gl), width_(width), height_(height) {
-    gl_.glGenFramebuffers(1, &fbo_);
-    gl_.glGenTextures(1, &colour_);
-    gl_.glGenRenderbuffers(1, &depth_);
-    gl_.glBindTexture(GL_TEXTURE_2D, colour_);
+GLuint CreatePictureTexture(GlFunctions& gl, int width, int height) {
+    GLuint id = 0;
+    gl.glGenTextures(1, &id);
+    gl.glBindTexture(GL_TEXTURE_2D, id);
     // Given as blue-green-red-alpha, the driver may keep it in the window's
     // own byte order, for which a software rasteriser copies and scales
     // rectangles on a fast path of its own.
-    gl_.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
-    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    gl_.glBindTexture(GL_TEXTURE_2D, 0);
+    gl.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    gl.glBindTexture(GL_TEXTURE_2D, 0);
+    return id;
+}
+
+GpuRenderTarget::GpuRenderTarget(GlFunctions& gl, int width, int height)
+    : gl_(gl), width_(width), height_(height) {
+    gl_.glGenFramebuffers(1, &fbo_);
+    colour_ = CreatePictureTexture(gl_, width, height);
+    gl_.glGenRenderbuffers(1, &depth_);
     gl_.glBindRenderbuffer(GL_RENDERBUFFER, depth_);
     gl_.glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
     gl_.glBindFramebuffer(GL_FRAMEBUFFER, fbo_);

@@ -5,6 +5,11 @@
 
 namespace zel::render {
 
+// A new colour texture of the picture's format (8-bit RGBA, one level,
+// nearest, clamped), unbound. Every buffer the picture is copied to or
+// from is made by it, so copies between them are plain blits.
+GLuint CreatePictureTexture(GlFunctions& gl, int width, int height);
+
 // The off-screen picture the scene is drawn into: an 8-bit RGBA colour
 // texture and a 24-bit depth buffer of a fixed size. Owns the framebuffer and
 // its buffers; the context must be current when it is destroyed.

@@ -1,5 +1,6 @@
 #include "render/StaticLayer.h"
 
+#include "render/GpuRenderTarget.h"
 #include "render/MeshBuilder.h"
 #include "render/RenderError.h"
 
@@ -13,14 +14,8 @@ std::uint32_t OneDepthStepFarther(std::uint32_t depth32) {
 
 StaticLayer::StaticLayer(GlFunctions& gl, int width, int height) : gl_(gl) {
     gl_.glGenFramebuffers(1, &fbo_);
-    gl_.glGenTextures(1, &colour_);
+    colour_ = CreatePictureTexture(gl_, width, height);
     gl_.glGenTextures(1, &depth_);
-    gl_.glBindTexture(GL_TEXTURE_2D, colour_);
-    // The picture's own format (GpuRenderTarget), so a copy is a plain blit.
-    gl_.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
-    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    gl_.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     gl_.glBindTexture(GL_TEXTURE_2D, depth_);
     gl_.glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, width, height, 0, GL_DEPTH_COMPONENT, GL_UNSIGNED_INT,
                      nullptr);
